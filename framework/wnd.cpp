@@ -1,0 +1,205 @@
+#include "framework/wnd.h"
+
+#include <vector>
+
+#include "framework/module_state.h"
+
+namespace {
+// The message being processed, for Default(); a stack because window procedures nest.
+struct CurrentMessage {
+    HWND hWnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+thread_local CurrentMessage t_current = {};
+}  // namespace
+
+CWnd::~CWnd()
+{
+    if (m_pfnSuper && m_hWnd)
+        UnsubclassWindow();
+    RemoveFromMap();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    if (!hWnd)
+        return nullptr;
+    auto& map = AfxGetStaticModuleState()->m_windowMap;
+    auto found = map.find(hWnd);
+    return found == map.end() ? nullptr : found->second;
+}
+
+void CWnd::AddToMap(HWND hWnd)
+{
+    m_hWnd = hWnd;
+    AfxGetStaticModuleState()->m_windowMap[hWnd] = this;
+}
+
+void CWnd::RemoveFromMap()
+{
+    if (!m_hWnd)
+        return;
+    auto& map = AfxGetStaticModuleState()->m_windowMap;
+    auto found = map.find(m_hWnd);
+    if (found != map.end() && found->second == this)
+        map.erase(found);
+    m_hWnd = nullptr;
+}
+
+bool CWnd::Attach(HWND hWnd)
+{
+    if (!hWnd || m_hWnd)
+        return false;
+    AddToMap(hWnd);
+    return true;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    RemoveFromMap();
+    return hWnd;
+}
+
+bool CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd))
+        return false;
+    AddToMap(hWnd);
+    PreSubclassWindow();
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    if (!m_pfnSuper) {
+        RemoveFromMap();
+        return false;
+    }
+    return true;
+}
+
+bool CWnd::SubclassDlgItem(int id, HWND parent)
+{
+    return SubclassWindow(::GetDlgItem(parent, id));
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    if (!m_hWnd || !m_pfnSuper)
+        return nullptr;
+    SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
+    return Detach();
+}
+
+std::string CWnd::GetWindowText() const
+{
+    int length = GetWindowTextLengthA(m_hWnd);
+    std::vector<char> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1);
+    int copied = ::GetWindowTextA(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+std::string CWnd::GetDlgItemText(int id) const
+{
+    HWND item = GetDlgItem(id);
+    if (!item)
+        return std::string();
+    int length = GetWindowTextLengthA(item);
+    std::vector<char> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1);
+    int copied = ::GetWindowTextA(item, buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+LRESULT CWnd::Default()
+{
+    if (m_pfnSuper)
+        return CallWindowProcA(m_pfnSuper, t_current.hWnd, t_current.message, t_current.wParam, t_current.lParam);
+    return DefWindowProcA(t_current.hWnd, t_current.message, t_current.wParam, t_current.lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (ReflectNotification(m_hWnd, message, wParam, lParam, &result))
+        return result;
+    return Default();
+}
+
+bool CWnd::ReflectNotification(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    HWND child = nullptr;
+    switch (message) {
+    case WM_COMMAND:
+        child = reinterpret_cast<HWND>(lParam);
+        break;
+    case WM_NOTIFY:
+        child = lParam ? reinterpret_cast<NMHDR*>(lParam)->hwndFrom : nullptr;
+        break;
+    case WM_DRAWITEM: {
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (draw && draw->CtlType != ODT_MENU)
+            child = draw->hwndItem;
+        break;
+    }
+    case WM_MEASUREITEM: {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure && measure->CtlType != ODT_MENU)
+            child = ::GetDlgItem(parent, static_cast<int>(measure->CtlID));
+        break;
+    }
+    default:
+        return false;
+    }
+    CWnd* object = FromHandlePermanent(child);
+    if (!object || child == parent)
+        return false;
+    LRESULT answer = 0;
+    if (!object->OnChildNotify(message, wParam, lParam, &answer))
+        return false;
+    if (result)
+        *result = answer;
+    return true;
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    CWnd* object = FromHandlePermanent(hWnd);
+    if (!object)
+        return DefWindowProcA(hWnd, message, wParam, lParam);
+
+    CurrentMessage saved = t_current;
+    t_current = {hWnd, message, wParam, lParam};
+    LRESULT result = object->WindowProc(message, wParam, lParam);
+    t_current = saved;
+
+    if (message == WM_NCDESTROY) {
+        // The window is gone: unbind before the object may delete itself.
+        if (object->m_pfnSuper) {
+            SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(object->m_pfnSuper));
+            object->m_pfnSuper = nullptr;
+        }
+        object->RemoveFromMap();
+        object->PostNcDestroy();
+    }
+    return result;
+}
+
+bool WalkPreTranslateTree(MSG* msg)
+{
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    for (HWND hWnd = msg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
+        CWnd* object = CWnd::FromHandlePermanent(hWnd);
+        if (object && object->PreTranslateMessage(msg))
+            return true;
+        if (!(GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+            break;
+    }
+    return false;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Names of the values in the settings store, as the registry holds them.
+
+inline constexpr char kSenderName[] = "Sender Name";
+inline constexpr char kSenderCompany[] = "Sender Company";
+inline constexpr char kSenderPhone[] = "Sender Phone";
+inline constexpr char kSenderFax[] = "Sender Fax";
+inline constexpr char kSenderFaxId[] = "Sender Fax ID";
+inline constexpr char kOffpeakStart[] = "Offpeak Start";
+inline constexpr char kOffpeakStop[] = "Offpeak Stop";
+inline constexpr char kAfterOffpeak[] = "After Offpeak";
+inline constexpr char kEnableOffpeak[] = "Enable Offpeak";
+inline constexpr char kModem[] = "Modem";
+inline constexpr char kCommPort[] = "Comm Port";
+inline constexpr char kAutoReceive[] = "Auto Receive";
+inline constexpr char kDisplayStatus[] = "Display Status";
+inline constexpr char kNotifyOnCompletion[] = "Notify On Completion";
+inline constexpr char kModemReset[] = "Modem Reset";
+inline constexpr char kModemInit[] = "Modem Init";
+inline constexpr char kSpeakerVolume[] = "Speaker Volume";
+inline constexpr char kOnUntilConnected[] = "On Until Connected";
+inline constexpr char kHeaderCenter[] = "Header Center";
+inline constexpr char kHeaderLeft[] = "Header Left";
+inline constexpr char kHeaderRight[] = "Header Right";
+inline constexpr char kKeepAfterSend[] = "Keep After Send";
+inline constexpr char kDeleteSentFaxes[] = "Delete Sent Faxes";
+inline constexpr char kDeleteReceivedFaxes[] = "Delete Received Faxes";
+inline constexpr char kDeleteSentDays[] = "Delete Sent Days";
+inline constexpr char kDeleteRecvDays[] = "Delete Recv Days";
+inline constexpr char kConfirmDeletes[] = "Confirm Deletes";
+inline constexpr char kKeepPages[] = "Keep Pages";
+inline constexpr char kDialRetries[] = "Dial Retries";
+inline constexpr char kRetryDelay[] = "Retry Delay";
+inline constexpr char kDetectDialTone[] = "Detect Dial Tone";
+inline constexpr char kDetectBusyTone[] = "Detect Busy Tone";
+inline constexpr char kToneDialing[] = "Tone Dialing";
+inline constexpr char kConvertingLowResFax[] = "Converting Low Res Fax";
+inline constexpr char kAutoReceiveBusy[] = "Auto Receive Busy";
+inline constexpr char kFaxForwardType[] = "Fax Forward Type";
+inline constexpr char kFaxForwardNumber[] = "Fax Forward Number";
+inline constexpr char kFaxForwardSetting[] = "Fax Forward Setting";

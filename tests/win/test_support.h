@@ -1,0 +1,102 @@
+#pragma once
+// Shared helpers of the Windows-side tests: a clean settings key per test, captured trace
+// lines, temporary folders, and bounded message pumping.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Deletes a registry tree; missing trees are fine.
+void DeleteRegistryTree(HKEY root, const char* path);
+// Writes a value under a key of any hive, creating the key.
+void WriteRegistryString(HKEY root, const char* path, const char* name, const std::string& value);
+void WriteRegistryDword(HKEY root, const char* path, const char* name, DWORD value);
+void WriteRegistryBinary(HKEY root, const char* path, const char* name, const void* data, DWORD size);
+
+constexpr char kSettingsKey[] = "Software\\Velmoor\\QOI\\Fax\\RW";
+constexpr char kSuiteKey[] = "Software\\Velmoor";
+
+// Every test starts with no settings and the key of the settings store in place.
+class SettingsTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// Collects trace lines while alive.
+class TraceCapture {
+public:
+    TraceCapture();
+    ~TraceCapture();
+    const std::vector<std::string>& Lines() const { return m_lines; }
+    bool Contains(const std::string& line) const;
+
+private:
+    static void Collect(const char* line, void* context);
+    std::vector<std::string> m_lines;
+};
+
+// A fresh folder under the temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "\\" + name; }
+
+private:
+    std::string m_path;
+};
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+std::string ReadFileBytes(const std::string& path);
+bool PathExists(const std::string& path);
+void RemoveTree(const std::string& path);
+
+// Dispatches waiting messages until the condition holds or the time runs out (bounded; no
+// fixed sleeps). Returns the condition's last value.
+template <typename Condition>
+bool PumpUntil(Condition condition, DWORD timeoutMs = 2000)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+void PumpPending();
+
+// Runs an action on the first window that becomes active on this thread while alive
+// (a modal dialog or a message box), through a CBT hook. The action gets the window.
+class OnNextActivation {
+public:
+    using Action = void (*)(HWND window, void* context);
+    OnNextActivation(Action action, void* context);
+    ~OnNextActivation();
+    bool Fired() const { return m_fired; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK m_hook;
+    Action m_action;
+    void* m_context;
+    bool m_fired = false;
+};
+
+// The text of a message box (its static control 0xFFFF) and a way to press its buttons.
+std::string MessageBoxText(HWND box);
+std::string WindowText(HWND window);
+
+}  // namespace testsupport
