@@ -8,6 +8,9 @@ endfunction()
 
 if(RWFAX_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  if(RWFAX_LIBFUZZER)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+  endif()
   add_link_options(-fsanitize=address,undefined)
 endif()
 
