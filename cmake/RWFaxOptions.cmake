@@ -28,7 +28,7 @@ endif()
 # Registers a Windows test program with CTest. It runs inside the run's shared wine session.
 function(rwfax_add_wine_test name target)
   if(RWFAX_RUN_WINDOWS_TESTS)
-    add_test(NAME ${name} COMMAND ${target} --gtest_color=no ${ARGN})
+    add_test(NAME ${name} COMMAND ${target} ${ARGN})
     set_tests_properties(${name} PROPERTIES
       FIXTURES_REQUIRED wine_session
       ENVIRONMENT "RWFAX_WINE_DIR=${RWFAX_WINE_DIR}"
