@@ -4,6 +4,7 @@
 
 #include "framework/module_state.h"
 #include "host/modem_notifications.h"
+#include "phonebook/phonebook_library.h"
 #include "logs/log_pages.h"
 #include "res/resource.h"
 #include "status/fax_status.h"
@@ -74,7 +75,7 @@ void WINAPI FaxDLL_OnFaxLogs(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
 void WINAPI FaxDLL_OnFaxPhonebooks(DWORD dwUnused)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    // The phonebook library's editor comes with the library's declarations.
+    EditPhoneBookDlg();
 }
 
 int WINAPI FaxDLL_OnFaxModifyPhonebooks(FAXHOSTWND* pHostWnd)

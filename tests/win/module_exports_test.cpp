@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "standins/phonebook/phonebook_resource.h"
+#include "standins/phonebook/redizazu_standin.h"
 #include "test_support.h"
 
 using namespace testsupport;
@@ -118,4 +120,38 @@ TEST(ModuleExportsTest, ExportedAssignmentCopiesBothWordsAndReturnsTheDestinatio
     EXPECT_EQ(&target, assign(&target, &source));
     EXPECT_EQ(0x11111111u, target.dwFirst);
     EXPECT_EQ(0x22222222u, target.dwSecond);
+}
+
+TEST(ModuleExportsTest, OnFaxPhonebooksRunsThePhonebookLibrarysEditor)
+{
+    LoadedModule module;
+    auto onPhonebooks = module.Get<PFN_FaxDLL_OnFaxPhonebooks>(FAXDLL(FaxDLL_OnFaxPhonebooks, 4));
+    ASSERT_NE(nullptr, onPhonebooks);
+    // The module imports the library by name; point the loaded library at a store of ours.
+    HMODULE library = GetModuleHandleA("ReDiZazu.dll");
+    ASSERT_NE(nullptr, library);
+    auto setStore = reinterpret_cast<decltype(&PhoneBookStandInSetStoreFolder)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "PhoneBookStandInSetStoreFolder")));
+    ASSERT_NE(nullptr, setStore);
+    TempFolder store;
+    ASSERT_TRUE(WriteFileBytes(store.File("Main.pbk"), "[Phonebook]\r\nName=Main\r\n"));
+    setStore(store.Path().c_str());
+
+    struct Seen {
+        std::string caption;
+        std::string book;
+    } seen;
+    OnNextActivation closeEditor(
+        [](HWND editor, void* context) {
+            auto* seen = static_cast<Seen*>(context);
+            seen->caption = WindowText(editor);
+            seen->book = WindowText(GetDlgItem(editor, IDC_PB_BOOK_LIST));
+            PostMessageA(GetDlgItem(editor, IDCANCEL), BM_CLICK, 0, 0);
+        },
+        &seen);
+    onPhonebooks(0);
+    EXPECT_TRUE(closeEditor.Fired());
+    EXPECT_EQ("Phonebooks", seen.caption);
+    EXPECT_EQ("Main", seen.book);
+    setStore(nullptr);
 }
