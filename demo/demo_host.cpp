@@ -4,10 +4,13 @@
 //
 //   RWFaxDemo.exe            interactive
 //   RWFaxDemo.exe --tour     runs every command that needs no user, prints what happened, exits
+//   ... --tour --linger N    then shows the status window and keeps running N seconds (for a screenshot)
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "RWFaxDlg.h"
@@ -247,6 +250,20 @@ HWND CreateHostWindow(HINSTANCE instance)
 }
 
 // Runs the commands that need no user, for a first look without a display of one's own.
+void Linger(int seconds)
+{
+    RunCommand(kShowStatus);
+    DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+    while (GetTickCount() < end) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+}
+
 int RunTour()
 {
     Log("RWFaxDlg.dll loaded");
@@ -277,6 +294,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
     ShowWindow(window, g_tour ? SW_SHOWNORMAL : show);
     if (g_tour) {
         int result = RunTour();
+        const char* linger = std::strstr(commandLine, "--linger ");
+        if (linger)
+            Linger(std::atoi(linger + 9));
         DestroyWindow(window);
         FreeLibrary(g_module.handle);
         return result;
