@@ -1,5 +1,6 @@
 #include "send/send_job_builder.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -227,7 +228,9 @@ void SubmitSendJobs(const SendJobRequest& request)
         job->szFromPhone = Text(sender.phone);
         job->szFromLine = Text(sender.name);
         job->szFromFax = Text(sender.fax);
-        std::strncpy(job->szLocalID, sender.localId.c_str(), kLocalIdChars);
+        // At most 22 characters, NUL-padded; a 22-character identifier fills the field unterminated.
+        std::memset(job->szLocalID, 0, kLocalIdChars);
+        std::memcpy(job->szLocalID, sender.localId.data(), std::min(sender.localId.size(), kLocalIdChars));
         job->Resolution = resolution;
         job->nRetries = retries;
         job->nRetryDelay = retryDelay;
