@@ -42,23 +42,23 @@ protected:
     }
 
     // The module's status window: the popup owned by the host window.
+    struct StatusSearch {
+        HWND owner;
+        HWND found;
+    };
+    static BOOL CALLBACK FindStatus(HWND window, LPARAM context)
+    {
+        auto* search = reinterpret_cast<StatusSearch*>(context);
+        if (GetWindow(window, GW_OWNER) == search->owner && WindowText(window) == "Fax Status") {
+            search->found = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
     HWND StatusWindow() const
     {
-        struct Search {
-            HWND owner;
-            HWND found;
-        } search = {m_host.hWnd, nullptr};
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM context) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(context);
-                if (GetWindow(window, GW_OWNER) == s->owner && WindowText(window) == "Fax Status") {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        StatusSearch search = {m_host.hWnd, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), &StatusWindowTest::FindStatus, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
     std::string Text(int id) const { return WindowText(GetDlgItem(StatusWindow(), id)); }
