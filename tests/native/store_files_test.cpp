@@ -119,19 +119,24 @@ TEST(JobFileTest, FilesWithoutAnIdentifierOrLogKindAreNotJobsAndOddValuesAreTame
     EXPECT_EQ(kMaxJobText, read.destName->size());
 }
 
-TEST(JobTimeTest, OnlyRealDatesAndTimesAreValidAndTheyCompareInOrder)
+TEST(JobTimeTest, FieldsMustBeInRangeAndTimesCompareInOrder)
 {
     EXPECT_TRUE(IsValidJobTime({2024, 2, 29, 0, 0, 0}));
-    EXPECT_FALSE(IsValidJobTime({2023, 2, 29, 0, 0, 0}));
-    EXPECT_FALSE(IsValidJobTime({1900, 2, 29, 0, 0, 0}));
-    EXPECT_TRUE(IsValidJobTime({2000, 2, 29, 23, 59, 59}));
-    EXPECT_FALSE(IsValidJobTime({2024, 4, 31, 0, 0, 0}));
+    EXPECT_TRUE(IsValidJobTime({2000, 12, 31, 23, 59, 59}));
+    EXPECT_FALSE(IsValidJobTime({2024, 1, 32, 0, 0, 0}));
+    EXPECT_FALSE(IsValidJobTime({2024, 1, 0, 0, 0, 0}));
+    EXPECT_FALSE(IsValidJobTime({2024, 13, 1, 0, 0, 0}));
     EXPECT_FALSE(IsValidJobTime({2024, 0, 1, 0, 0, 0}));
     EXPECT_FALSE(IsValidJobTime({2024, 1, 1, 24, 0, 0}));
     EXPECT_FALSE(IsValidJobTime({2024, 1, 1, 0, -1, 0}));
     EXPECT_FALSE(IsValidJobTime({1600, 12, 31, 0, 0, 0}));
     EXPECT_EQ(1, JobTimeSeconds({2025, 1, 1, 0, 0, 0}) - JobTimeSeconds({2024, 12, 31, 23, 59, 59}));
     EXPECT_EQ(366 * 86400, JobTimeSeconds({2024, 3, 1, 0, 0, 0}) - JobTimeSeconds({2023, 3, 1, 0, 0, 0}));
+    EXPECT_EQ(365 * 86400, JobTimeSeconds({2001, 3, 1, 0, 0, 0}) - JobTimeSeconds({2000, 3, 1, 0, 0, 0}));
+    EXPECT_EQ(365 * 86400, JobTimeSeconds({1901, 3, 1, 0, 0, 0}) - JobTimeSeconds({1900, 3, 1, 0, 0, 0}));
+    // A held job of 29 February comes due on 1 March of a year without one.
+    EXPECT_EQ(JobTimeSeconds({2025, 3, 1, 8, 0, 0}), JobTimeSeconds({2025, 2, 29, 8, 0, 0}));
+    EXPECT_TRUE(IsValidJobTime({2025, 2, 29, 8, 0, 0}));
     JobTime parsed;
     EXPECT_TRUE(ParseJobTime("2024-05-10 14:30:00", parsed));
     EXPECT_EQ(14, parsed.hour);
