@@ -40,9 +40,7 @@ bool ReadNumber(const std::string& text, size_t& pos, int& value)
 
 bool IsValidJobTime(const JobTime& t)
 {
-    if (t.year < 1601 || t.month < 1 || t.month > 12 || t.day < 1)
-        return false;
-    if (t.day > DaysInMonth(t.year, t.month))
+    if (t.year < 1601 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31)
         return false;
     return t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 && t.second <= 59;
 }

@@ -13,7 +13,9 @@ struct JobTime {
     int16_t second = 0;
 };
 
-// A real calendar date and a time of day.
+// Every field within its range (a day up to 31 in any month). A day past the end of its
+// month counts on into the next: a job held on 29 February moves to 29 February of a year
+// that may have none, and still has to start some day.
 bool IsValidJobTime(const JobTime& time);
 // Seconds since 1 January 1601 for comparing valid times.
 int64_t JobTimeSeconds(const JobTime& time);

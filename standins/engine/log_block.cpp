@@ -45,7 +45,7 @@ void WriteLogBlock(const std::vector<JobRecord>& jobs, void* block)
                 continue;
             std::memcpy(text, value->data(), value->size());
             text[value->size()] = '\0';
-            record.*kSendFaxTextPointers[i] = text;
+            SetTextPointer(record, i, text);
             text += value->size() + 1;
         }
         std::memcpy(at, &record, sizeof record);

@@ -1,15 +1,17 @@
 #include "standins/engine/send_fax_job.h"
 
+#include <cstddef>
 #include <cstring>
 
-char* SEND_FAX::*const kSendFaxTextPointers[14] = {
-    &SEND_FAX::szDestName,    &SEND_FAX::szDestFax,   &SEND_FAX::szDestPhone,   &SEND_FAX::szSubject,
-    &SEND_FAX::szFromLine,    &SEND_FAX::szBanner,    &SEND_FAX::szCover,       &SEND_FAX::szComments,
-    &SEND_FAX::szFromCompany, &SEND_FAX::szToCompany, &SEND_FAX::szFromFax,     &SEND_FAX::szFromPhone,
-    &SEND_FAX::szUserDefined, &SEND_FAX::szFileList,
+namespace {
+const size_t kTextOffsets[14] = {
+    offsetof(SEND_FAX, szDestName),    offsetof(SEND_FAX, szDestFax),   offsetof(SEND_FAX, szDestPhone),
+    offsetof(SEND_FAX, szSubject),     offsetof(SEND_FAX, szFromLine),  offsetof(SEND_FAX, szBanner),
+    offsetof(SEND_FAX, szCover),       offsetof(SEND_FAX, szComments),  offsetof(SEND_FAX, szFromCompany),
+    offsetof(SEND_FAX, szToCompany),   offsetof(SEND_FAX, szFromFax),   offsetof(SEND_FAX, szFromPhone),
+    offsetof(SEND_FAX, szUserDefined), offsetof(SEND_FAX, szFileList),
 };
 
-namespace {
 constexpr uint8_t kFormat = 1;
 
 JobText TextAt(const char* text)
@@ -22,6 +24,18 @@ JobText TextAt(const char* text)
     return std::string(text, length);
 }
 }  // namespace
+
+char* TextPointer(const SEND_FAX& record, size_t index)
+{
+    char* text = nullptr;
+    std::memcpy(&text, reinterpret_cast<const char*>(&record) + kTextOffsets[index], sizeof text);
+    return text;
+}
+
+void SetTextPointer(SEND_FAX& record, size_t index, char* text)
+{
+    std::memcpy(reinterpret_cast<char*>(&record) + kTextOffsets[index], &text, sizeof text);
+}
 
 void WriteEngineHeader(SEND_FAX& record)
 {
@@ -44,7 +58,7 @@ JobRecord JobFromSendFax(const SEND_FAX& record)
 {
     JobRecord job;
     for (size_t i = 0; i < 14; ++i)
-        job.*kJobTextFields[i].member = TextAt(record.*kSendFaxTextPointers[i]);
+        job.*kJobTextFields[i].member = TextAt(TextPointer(record, i));
     size_t idLength = 0;
     while (idLength < kLocalIdChars && record.szLocalID[idLength] != '\0')
         ++idLength;

@@ -3,8 +3,10 @@
 #include "SendFax.h"
 #include "standins/engine/job_record.h"
 
-// The text pointers of a record, in the order of kJobTextFields.
-extern char* SEND_FAX::*const kSendFaxTextPointers[14];
+// The text pointers of a record by their place in kJobTextFields. The record is packed, so
+// its pointers are read and written byte by byte.
+char* TextPointer(const SEND_FAX& record, size_t index);
+void SetTextPointer(SEND_FAX& record, size_t index, char* text);
 
 // The engine's mark in the first bytes of a record it initialised: "VF", a format number
 // and the size of the record it was made for.

@@ -116,9 +116,17 @@ std::string PhoneBookFileName(const std::string& bookName)
         name += (c < 0x20 || std::string("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string::npos)
                     ? '_'
                     : static_cast<char>(c);
-    while (!name.empty() && (name.back() == '.' || name.back() == ' '))
-        name.back() = '_';
     if (name.empty())
         name = "_";
+    // Names Windows keeps for its devices cannot be files.
+    static const char* const devices[] = {"CON", "PRN", "AUX", "NUL", "COM1", "COM2", "COM3", "COM4", "COM5",
+                                          "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4",
+                                          "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    std::string stem = name.substr(0, name.find('.'));
+    while (!stem.empty() && stem.back() == ' ')
+        stem.pop_back();
+    for (const char* device : devices)
+        if (SameProfileName(stem, device))
+            return "_" + name + ".pbk";
     return name + ".pbk";
 }

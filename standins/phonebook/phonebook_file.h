@@ -45,5 +45,6 @@ struct PhoneBookFile {
 PhoneBookFile ParsePhoneBookFile(const std::string& text, const std::string& fallbackName);
 std::string FormatPhoneBookFile(const PhoneBookFile& book);
 
-// A file name for a book name: characters a file name cannot hold become '_'.
+// A file name for a book name: characters a file name cannot hold become '_', and names of
+// devices get a '_' in front.
 std::string PhoneBookFileName(const std::string& bookName);

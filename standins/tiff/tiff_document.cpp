@@ -251,13 +251,14 @@ bool ReadDocument(const std::string& bytes, Document& document, std::string* rea
     document = Document();
     if (bytes.size() < 8)
         return Fail(reason, "too short for a TIFF header");
+    Document read;
     bool big = false;
     if (bytes.compare(0, 2, "II") == 0)
-        document.order = ByteOrder::kLittle;
+        read.order = ByteOrder::kLittle;
     else if (bytes.compare(0, 2, "FF") == 0)
-        document.order = ByteOrder::kEngine;
+        read.order = ByteOrder::kEngine;
     else if (bytes.compare(0, 2, "MM") == 0) {
-        document.order = ByteOrder::kBig;
+        read.order = ByteOrder::kBig;
         big = true;
     } else
         return Fail(reason, "no TIFF byte-order mark");
@@ -270,18 +271,19 @@ bool ReadDocument(const std::string& bytes, Document& document, std::string* rea
     for (uint32_t ifd = in.U32(4); ifd != 0;) {
         if (!seen.insert(ifd).second)
             return Fail(reason, "directories form a loop");
-        if (document.pages.size() >= kMaxPages)
+        if (read.pages.size() >= kMaxPages)
             return Fail(reason, "too many pages");
         if (!in.Has(ifd, 2))
             return Fail(reason, "directory beyond the end of the file");
         Page page;
         if (!ReadPage(bytes, in, big, ifd, page, budget, reason))
             return false;
-        document.pages.push_back(std::move(page));
+        read.pages.push_back(std::move(page));
         ifd = in.U32(ifd + 2 + 12 * in.U16(ifd));
     }
-    if (document.pages.empty())
+    if (read.pages.empty())
         return Fail(reason, "no page");
+    document = std::move(read);
     return true;
 }
 

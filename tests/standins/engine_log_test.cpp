@@ -181,7 +181,8 @@ TEST_F(EngineTest, RefusesOnRequestAndRejectsBadInputWithDefinedResults)
     noNumber.fax.clear();
     EXPECT_EQ(0u, Schedule(noNumber, kLater));
     EXPECT_EQ(0u, Schedule(Recipient(3), LocalTime(2024, 13, 1, 0, 0, 0)));
-    EXPECT_EQ(0u, Schedule(Recipient(3), LocalTime(2023, 2, 29, 0, 0, 0)));
+    EXPECT_EQ(0u, Schedule(Recipient(3), LocalTime(2024, 1, 32, 0, 0, 0)));
+    EXPECT_EQ(0u, Schedule(Recipient(3), LocalTime(2024, 1, 1, 24, 0, 0)));
     SEND_FAX nullTexts = {};
     Engine().FaxInitSendStruct(Handle(), &nullTexts);
     EXPECT_EQ(0u, Engine().FaxSchedule(Handle(), &nullTexts)) << "no number to dial";
