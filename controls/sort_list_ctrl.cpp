@@ -15,6 +15,9 @@ int CSortListCtrl::SetHighlightType(int type)
         return previous;
     m_nHighlight = type;
     if (m_hWnd) {
+        DWORD style = GetStyle();
+        if (type == 0 && (style & LVS_OWNERDRAWFIXED))  // back to the system's drawing
+            SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(style & ~static_cast<DWORD>(LVS_OWNERDRAWFIXED)));
         ApplyHighlightStyle();
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
     }

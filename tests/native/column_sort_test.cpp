@@ -64,20 +64,3 @@ TEST(ColumnSortTest, DatesCompareOnlyWhenBothParsed)
     EXPECT_EQ(0, CompareDates(unparsed, late));
     EXPECT_EQ(0, CompareDates(early, unparsed));
 }
-
-TEST(ColumnSortTest, SortParameterCarriesTypeAndDirection)
-{
-    EXPECT_EQ(3 * 256 + 1, MakeSortParam(SORT_DATE_TIME, true));
-    EXPECT_EQ(2 * 256, MakeSortParam(SORT_WHOLE_NUMBER, false));
-    for (int type = 0; type <= kHighestSortType; ++type) {
-        EXPECT_TRUE(IsValidSortType(type));
-        EXPECT_EQ(type, SortTypeOfParam(MakeSortParam(type, true)));
-        EXPECT_TRUE(IsAscendingParam(MakeSortParam(type, true)));
-        EXPECT_FALSE(IsAscendingParam(MakeSortParam(type, false)));
-    }
-    EXPECT_FALSE(IsValidSortType(7));
-    EXPECT_FALSE(IsValidSortType(255));
-    EXPECT_TRUE(IsDateSortType(3));
-    EXPECT_TRUE(IsDateSortType(6));
-    EXPECT_FALSE(IsDateSortType(5));
-}

@@ -36,18 +36,6 @@ TEST(RecordTest, DisplayNameIsFirstBlankLast)
     EXPECT_EQ(" ", CRecord(CRecord::TYPE_CONTACT).JoinedName());
 }
 
-TEST(RecordTest, NameTablesHoldTheFileKeysInOrder)
-{
-    EXPECT_STREQ("First Name", g_szContactFields[0]);
-    EXPECT_STREQ("FAX", g_szContactFields[CONTACT_FAX]);
-    EXPECT_STREQ("E-mail", g_szContactFields[11]);
-    EXPECT_STREQ("Name", g_szContactFields[CONTACT_NAME]);
-    EXPECT_STREQ("ID", g_szLogColumns[LOG_ID]);
-    EXPECT_STREQ("Fax Number", g_szLogColumns[LOG_FAX_NUMBER]);
-    EXPECT_STREQ("QOmaster", g_szMasterList);
-    EXPECT_STREQ("Main", g_szDefaultBook);
-}
-
 TEST(RecordTest, RecordFileSlotsAreBoundedAndCarryRecords)
 {
     auto file = std::make_unique<CRecordFile>();
@@ -68,11 +56,8 @@ TEST(RecordTest, RecordFileSlotsAreBoundedAndCarryRecords)
     EXPECT_FALSE(file->SetRecord(500, contact));
 }
 
-TEST(RecordTest, LogPagesColumnsFillSevenHundredUnits)
+TEST(RecordTest, ColumnWidthsOfOtherCountsAndTinyLists)
 {
-    const int expected[7] = {100, 100, 100, 53, 115, 115, 115};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(expected[i], ListColumnWidth(700, 7, i)) << "column " << i;
     EXPECT_EQ(148, ListColumnWidth(300, 2, 0));
     EXPECT_EQ(148, ListColumnWidth(300, 2, 1));
     EXPECT_EQ(0, ListColumnWidth(300, 0, 0));

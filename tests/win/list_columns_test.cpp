@@ -69,13 +69,3 @@ TEST(ListColumnsTest, NameAndCompanyShareTheWidth)
     EXPECT_EQ(148, ReadColumn(list, 0).width);
     EXPECT_EQ(148, ReadColumn(list, 1).width);
 }
-
-TEST(ListColumnsTest, NoTitlesInsertNothing)
-{
-    HostWindow host;
-    HWND list = CreateReportList(host, {0, 0, 300, 200});
-    SetListColumns(list, nullptr, 3);
-    const char* titles[] = {"A"};
-    SetListColumns(list, titles, 0);
-    EXPECT_EQ(0, ColumnCount(list));
-}

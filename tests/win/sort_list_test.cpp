@@ -231,6 +231,8 @@ TEST_F(SortListTest, SettingsReturnTheirPreviousValues)
     EXPECT_EQ(2, m_list.SetHighlightType(3));
     EXPECT_EQ(2, m_list.m_nHighlight);
     EXPECT_EQ(2, m_list.SetHighlightType(1));
+    EXPECT_EQ(1, m_list.SetHighlightType(0));
+    EXPECT_FALSE(m_list.GetStyle() & LVS_OWNERDRAWFIXED);
     EXPECT_EQ(0, m_list.EnableSort(1));
     EXPECT_EQ(1, m_list.EnableSort(0));
     EXPECT_EQ(0, m_list.m_wndHeader.EnableDrag(1));
