@@ -13,6 +13,10 @@ struct CurrentMessage {
     LPARAM lParam;
 };
 thread_local CurrentMessage t_current = {};
+
+// The object that CreateEx is creating a window for, bound by the hook at the window's birth.
+thread_local CWnd* t_pWndInit = nullptr;
+thread_local HHOOK t_hCreationHook = nullptr;
 }  // namespace
 
 CWnd::~CWnd()
@@ -90,6 +94,38 @@ HWND CWnd::UnsubclassWindow()
     SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     m_pfnSuper = nullptr;
     return Detach();
+}
+
+LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && t_pWndInit) {
+        CWnd* object = t_pWndInit;
+        t_pWndInit = nullptr;  // only the first window: windows that it creates are not ours
+        object->SubclassWindow(reinterpret_cast<HWND>(wParam));
+    }
+    return CallNextHookEx(t_hCreationHook, code, wParam, lParam);
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, const RECT& rect,
+                    HWND parent, UINT id)
+{
+    if (m_hWnd || t_pWndInit)
+        return false;
+    // A window created from inside another one's WM_CREATE nests its own hook.
+    HHOOK outerHook = t_hCreationHook;
+    HHOOK hook = SetWindowsHookExA(WH_CBT, &CWnd::CreationHook, nullptr, GetCurrentThreadId());
+    if (!hook)
+        return false;
+    t_hCreationHook = hook;
+    t_pWndInit = this;
+    HMENU childId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+    HWND created = CreateWindowExA(exStyle, className, windowName, style, rect.left, rect.top,
+                                   rect.right - rect.left, rect.bottom - rect.top, parent, childId,
+                                   AfxGetInstanceHandle(), nullptr);
+    UnhookWindowsHookEx(hook);
+    t_hCreationHook = outerHook;
+    t_pWndInit = nullptr;
+    return created != nullptr;
 }
 
 std::string CWnd::GetWindowText() const

@@ -28,6 +28,12 @@ public:
     bool SubclassDlgItem(int id, HWND parent);
     HWND UnsubclassWindow();
 
+    // Creates a window of a registered class with the object bound to it before its first
+    // message, so that WM_CREATE already reaches WindowProc. False when the window could not
+    // be created; if it existed for a moment, PostNcDestroy has already run.
+    bool CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, const RECT& rect,
+                  HWND parent, UINT id);
+
     // Thin wrappers, one per message or call.
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     HWND GetParent() const { return ::GetParent(m_hWnd); }
@@ -79,6 +85,7 @@ protected:
 private:
     WNDPROC m_pfnSuper = nullptr;
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
     friend class CDialog;
 };
 
