@@ -14,6 +14,7 @@
 #include <string>
 
 #include "RWFaxDlg.h"
+#include "standins/engine/vovado32_standin.h"
 
 namespace {
 
@@ -29,7 +30,13 @@ enum Command : int {
     kManagePhonebooks,
     kShowStatus,
     kHideStatus,
+    kSimulateSend,
+    kReceiveFax,
 };
+
+// The stand-in engine's events arrive as this message; its timer gives the engine time.
+constexpr UINT kEngineEventMessage = WM_APP + 1;
+constexpr UINT_PTR kEngineTimer = 1;
 
 struct Module {
     HMODULE handle = nullptr;
@@ -38,6 +45,8 @@ struct Module {
     PFN_FaxDLL_UpdateFaxStatus updateFaxStatus = nullptr;
     PFN_FaxDLL_HideFaxStatus hideFaxStatus = nullptr;
     PFN_FaxDLL_NotifyOfModem notifyOfModem = nullptr;
+    PFN_FaxDLL_NotifySendLog notifySendLog = nullptr;
+    PFN_FaxDLL_NotifyReceiveLog notifyReceiveLog = nullptr;
     PFN_FaxDLL_OnRefreshLogs onRefreshLogs = nullptr;
     PFN_FaxDLL_OnFaxLogs onFaxLogs = nullptr;
     PFN_FaxDLL_OnFaxPhonebooks onFaxPhonebooks = nullptr;
@@ -63,6 +72,8 @@ struct Module {
         Bind(updateFaxStatus, FAXDLL_EXPORT_NAME(FaxDLL_UpdateFaxStatus, 12));
         Bind(hideFaxStatus, FAXDLL_EXPORT_NAME(FaxDLL_HideFaxStatus, 4));
         Bind(notifyOfModem, FAXDLL_EXPORT_NAME(FaxDLL_NotifyOfModem, 4));
+        Bind(notifySendLog, FAXDLL_EXPORT_NAME(FaxDLL_NotifySendLog, 8));
+        Bind(notifyReceiveLog, FAXDLL_EXPORT_NAME(FaxDLL_NotifyReceiveLog, 8));
         Bind(onRefreshLogs, FAXDLL_EXPORT_NAME(FaxDLL_OnRefreshLogs, 8));
         Bind(onFaxLogs, FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogs, 8));
         Bind(onFaxPhonebooks, FAXDLL_EXPORT_NAME(FaxDLL_OnFaxPhonebooks, 4));
@@ -71,13 +82,49 @@ struct Module {
         Bind(onModemSetup, FAXDLL_EXPORT_NAME(FaxDLL_OnFaxModemSetup, 8));
         Bind(onHeaderSetup, FAXDLL_EXPORT_NAME(FaxDLL_OnFaxHeaderSetup, 8));
         Bind(onLogSetup, FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogSetup, 8));
-        return onSendFax && showFaxStatus && updateFaxStatus && hideFaxStatus && notifyOfModem && onRefreshLogs &&
+        return onSendFax && showFaxStatus && updateFaxStatus && hideFaxStatus && notifyOfModem && notifySendLog &&
+               notifyReceiveLog && onRefreshLogs &&
                onFaxLogs && onFaxPhonebooks && onFaxModifyPhonebooks && onGeneralSetup && onModemSetup &&
                onHeaderSetup && onLogSetup;
     }
 };
 
+// The fax engine the module talks to: the stand-in of this project, which the module has
+// already loaded. A host of the suite would use the suite's engine instead.
+struct Engine {
+    HMODULE handle = nullptr;
+    decltype(&FaxStandInOpen) open = nullptr;
+    decltype(&FaxStandInClose) close = nullptr;
+    decltype(&FaxStandInTick) tick = nullptr;
+    decltype(&FaxInitSendStruct) initSendStruct = nullptr;
+    decltype(&FaxSchedule) schedule = nullptr;
+    decltype(&FaxCreate) create = nullptr;
+    decltype(&FaxStandInAddReceived) addReceived = nullptr;
+
+    template <typename T>
+    void Bind(T& slot, const char* name)
+    {
+        slot = reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
+    }
+
+    bool Load()
+    {
+        handle = GetModuleHandleA("VOVADO32.dll");
+        if (!handle)
+            return false;
+        Bind(open, "FaxStandInOpen");
+        Bind(close, "FaxStandInClose");
+        Bind(tick, "FaxStandInTick");
+        Bind(initSendStruct, "FaxInitSendStruct");
+        Bind(schedule, "FaxSchedule");
+        Bind(create, "FaxCreate");
+        Bind(addReceived, "FaxStandInAddReceived");
+        return open && close && tick && initSendStruct && schedule && create && addReceived;
+    }
+};
+
 Module g_module;
+Engine g_fax;
 FAXHOSTWND g_host;
 FAXENGINE g_engine = 0;
 HWND g_log = nullptr;
@@ -94,11 +141,109 @@ void Log(const std::string& line)
     }
 }
 
-std::string DemoDocument()
+std::string TempFile(const char* name)
 {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + "rwfax-demo.fmf";
+    return std::string(folder) + name;
+}
+
+// A one-page document as a host would produce it: a small bilevel TIFF, turned into the
+// engine's form by the engine.
+std::string DemoDocument()
+{
+    std::string fmf = TempFile("rwfax-demo.fmf");
+    if (GetFileAttributesA(fmf.c_str()) != INVALID_FILE_ATTRIBUTES || !g_fax.handle)
+        return fmf;
+    static const unsigned char tiff[] = {
+        'I', 'I', 42, 0, 8, 0, 0, 0,                 // header, directory at 8
+        8, 0,                                        // eight entries
+        0x00, 0x01, 3, 0, 1, 0, 0, 0, 16, 0, 0, 0,   // width 16
+        0x01, 0x01, 3, 0, 1, 0, 0, 0, 16, 0, 0, 0,   // length 16
+        0x02, 0x01, 3, 0, 1, 0, 0, 0, 1, 0, 0, 0,    // 1 bit per sample
+        0x03, 0x01, 3, 0, 1, 0, 0, 0, 1, 0, 0, 0,    // uncompressed
+        0x06, 0x01, 3, 0, 1, 0, 0, 0, 0, 0, 0, 0,    // white is zero
+        0x11, 0x01, 4, 0, 1, 0, 0, 0, 110, 0, 0, 0,  // strip at 110
+        0x16, 0x01, 3, 0, 1, 0, 0, 0, 16, 0, 0, 0,   // 16 rows per strip
+        0x17, 0x01, 4, 0, 1, 0, 0, 0, 32, 0, 0, 0,   // 32 bytes
+        0, 0, 0, 0,                                  // no next directory
+    };
+    std::string tif = TempFile("rwfax-demo.tif");
+    HANDLE file = CreateFileA(tif.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(file, tiff, sizeof tiff, &written, nullptr);
+        unsigned char strip[32] = {0xFF, 0xFF, 0x80, 0x01, 0x80, 0x01, 0x80, 0x01, 0x80, 0x01, 0x80, 0x01,
+                                   0x80, 0x01, 0x80, 0x01, 0x80, 0x01, 0x80, 0x01, 0x80, 0x01, 0x80, 0x01,
+                                   0x80, 0x01, 0x80, 0x01, 0x80, 0x01, 0xFF, 0xFF};
+        WriteFile(file, strip, sizeof strip, &written, nullptr);
+        CloseHandle(file);
+    }
+    g_fax.create(g_engine, tif.c_str(), fmf.c_str(), 0);
+    return fmf;
+}
+
+// Hands the engine a job that is due now, as the Send Fax dialog would.
+void SimulateSend()
+{
+    static char name[] = "Demo Recipient", company[] = "Demo Company", fax[] = "555 1212", subject[] = "Demo";
+    static std::string document;
+    document = DemoDocument();
+    SEND_FAX job = {};
+    g_fax.initSendStruct(g_engine, &job);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    job.nYear = static_cast<int16_t>(now.wYear);
+    job.nMonth = static_cast<int16_t>(now.wMonth);
+    job.nDay = static_cast<int16_t>(now.wDay);
+    job.nHour = static_cast<int16_t>(now.wHour);
+    job.nMinute = static_cast<int16_t>(now.wMinute);
+    job.nSecond = static_cast<int16_t>(now.wSecond);
+    job.szDestName = name;
+    job.szToCompany = company;
+    job.szDestFax = fax;
+    job.szSubject = subject;
+    job.szFileList = &document[0];
+    job.Resolution = 1;
+    DWORD id = g_fax.schedule(g_engine, &job);
+    Log(id ? "Engine took job " + std::to_string(id) + " for Demo Recipient" : std::string("Engine refused the job"));
+}
+
+// Passes an engine event on to the module, as a host of the suite does.
+void ForwardEngineEvent(WPARAM kind, const FAXENGINE_EVENT* event)
+{
+    if (!event)
+        return;
+    char line[160];
+    switch (kind) {
+    case FAXEVENT_SHOW_STATUS:
+        g_module.showFaxStatus(&g_host, g_engine, event->pRecord);
+        Log("Engine: show status of job " + std::to_string(event->pRecord ? event->pRecord->dwJobID : 0));
+        break;
+    case FAXEVENT_UPDATE_STATUS:
+        g_module.updateFaxStatus(0, event->dwCode, event->dwDetail);
+        std::snprintf(line, sizeof line, "Engine: status code %lu, detail %lu", event->dwCode, event->dwDetail);
+        Log(line);
+        break;
+    case FAXEVENT_HIDE_STATUS:
+        g_module.hideFaxStatus(0);
+        Log("Engine: hide status");
+        break;
+    case FAXEVENT_SEND_LOG:
+        g_module.notifySendLog(event->pRecord, event->dwCode);
+        std::snprintf(line, sizeof line, "Engine: send log change %lu for job %lu", event->dwCode,
+                      static_cast<unsigned long>(event->pRecord ? event->pRecord->dwJobID : 0));
+        Log(line);
+        break;
+    case FAXEVENT_RECEIVE_LOG:
+        g_module.notifyReceiveLog(event->pRecord, event->dwCode);
+        std::snprintf(line, sizeof line, "Engine: receive log change %lu for job %lu", event->dwCode,
+                      static_cast<unsigned long>(event->pRecord ? event->pRecord->dwJobID : 0));
+        Log(line);
+        break;
+    default:
+        break;
+    }
 }
 
 void RunCommand(int command)
@@ -163,6 +308,14 @@ void RunCommand(int command)
         Log("FaxDLL_ShowFaxStatus for job 42, page 2 of 4 at 14400 baud");
         break;
     }
+    case kSimulateSend:
+        SimulateSend();
+        break;
+    case kReceiveFax: {
+        DWORD id = g_fax.addReceived(g_engine, "Demo Sender", "555 0000", nullptr, 2, 0);
+        Log("Engine received fax " + std::to_string(id) + " from Demo Sender");
+        break;
+    }
     case kHideStatus: {
         BOOL wasVisible = g_module.hideFaxStatus(0);
         std::snprintf(line, sizeof line, "FaxDLL_HideFaxStatus returned %d", wasVisible);
@@ -198,6 +351,15 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (HandleModuleRequest(message, wParam, lParam))
         return 0;
     switch (message) {
+    case kEngineEventMessage:
+        ForwardEngineEvent(wParam, reinterpret_cast<const FAXENGINE_EVENT*>(lParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == kEngineTimer) {
+            g_fax.tick(g_engine);
+            return 0;
+        }
+        break;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) >= kSendFax) {
             RunCommand(LOWORD(wParam));
@@ -222,7 +384,7 @@ HWND CreateHostWindow(HINSTANCE instance)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "RWFaxDemoHost";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("RWFaxDemoHost", "RWFaxDlg Demo Host", WS_OVERLAPPEDWINDOW, 40, 40, 640, 420, nullptr,
+    HWND window = CreateWindowA("RWFaxDemoHost", "RWFaxDlg Demo Host", WS_OVERLAPPEDWINDOW, 40, 40, 640, 480, nullptr,
                                 nullptr, instance, nullptr);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     struct Button {
@@ -234,7 +396,8 @@ HWND CreateHostWindow(HINSTANCE instance)
         {kModemSetup, "Modem Setup..."},     {kHeaderSetup, "Header Setup..."},
         {kLogSetup, "Log Setup..."},         {kPhonebooks, "Phonebooks..."},
         {kManagePhonebooks, "Manage Phonebooks..."}, {kShowStatus, "Show Status"},
-        {kHideStatus, "Hide Status"},
+        {kHideStatus, "Hide Status"},          {kSimulateSend, "Simulate a Transmission"},
+        {kReceiveFax, "Receive a Fax"},
     };
     int y = 10;
     for (const Button& button : buttons) {
@@ -244,7 +407,7 @@ HWND CreateHostWindow(HINSTANCE instance)
         y += 32;
     }
     g_log = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
-                            190, 10, 420, 352, window, nullptr, instance, nullptr);
+                            190, 10, 420, 416, window, nullptr, instance, nullptr);
     SendMessageA(g_log, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     return window;
 }
@@ -274,6 +437,12 @@ int RunTour()
     RunCommand(kShowStatus);
     RunCommand(kHideStatus);
     RunCommand(kRefreshLogs);
+    // A whole transmission: the engine works step by step and reports through the host.
+    RunCommand(kSimulateSend);
+    for (int step = 0; step < 50 && g_fax.tick(g_engine); ++step) {
+    }
+    RunCommand(kReceiveFax);
+    g_fax.tick(g_engine);
     return 0;
 }
 
@@ -291,12 +460,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
     }
     HWND window = CreateHostWindow(instance);
     g_host.hWnd = window;
+    if (!g_fax.Load()) {
+        std::printf("The fax engine VOVADO32.dll is not the stand-in of this project\n");
+        return 1;
+    }
+    // The demo keeps its engine's jobs in a folder of its own unless told otherwise.
+    if (!GetEnvironmentVariableA("RWFAX_ENGINE_STORE", nullptr, 0))
+        SetEnvironmentVariableA("RWFAX_ENGINE_STORE", TempFile("rwfax-demo-engine").c_str());
+    g_engine = g_fax.open(window, kEngineEventMessage);
+    if (!g_tour)
+        SetTimer(window, kEngineTimer, 500, nullptr);
     ShowWindow(window, g_tour ? SW_SHOWNORMAL : show);
     if (g_tour) {
         int result = RunTour();
         const char* linger = std::strstr(commandLine, "--linger ");
         if (linger)
             Linger(std::atoi(linger + 9));
+        g_fax.close(g_engine);
         DestroyWindow(window);
         FreeLibrary(g_module.handle);
         return result;
@@ -310,6 +490,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    g_fax.close(g_engine);
     FreeLibrary(g_module.handle);
     return 0;
 }
