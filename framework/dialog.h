@@ -47,11 +47,14 @@ protected:
 
     void PostNcDestroy() override;
 
+    // The dialog procedure's work for one message of a bound dialog: typed hooks, reflected
+    // notifications, and the answer in the form a dialog procedure gives it.
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
     HWND m_hWndParentInit;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR RunModalLoop();
 
     UINT m_nTemplateId;
