@@ -269,6 +269,21 @@ TEST_F(ManageBooksTest, NewRefusesABlankAndThenWritesAnEmptyBook)
     EXPECT_TRUE(FocusOn(IDOK));
 }
 
+TEST_F(ManageBooksTest, ABookFileThatCannotBeWrittenIsReportedAndTheCommandGoesOn)
+{
+    Open();
+    // A folder where the book's file would go: no profile write can reach it.
+    const std::string blocked = GetProfilePath("Sales2");
+    ASSERT_TRUE(CreateDirectoryA(blocked.c_str(), nullptr));
+    std::string report;
+    CommandWith(IDC_BOOKS_NEW, {TypeBookName("Sales2", IDOK), AnswerMessageBox(IDOK, &report)});
+    RemoveDirectoryA(blocked.c_str());
+    EXPECT_EQ("Error writing to " + blocked, report);
+    EXPECT_EQ((std::vector<std::string>{"Main", "Sales2"}), Lines());
+    EXPECT_EQ("Sales2", Value("QOmaster", "Index", "Item2"));
+    EXPECT_TRUE(FocusOn(IDOK));
+}
+
 TEST_F(ManageBooksTest, NewRefusesANameTheListHoldsInAnyCaseAndAFullList)
 {
     WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nNumber=1\r\n");
