@@ -34,13 +34,39 @@ const char kTwoContacts[] =
     "[Ann Lee]\r\nFirst Name=Ann\r\nLast Name=Lee\r\nCompany=Lee Tools\r\nFAX=555-0101\r\n"
     "[Bob Stone]\r\nFirst Name=Bob\r\nLast Name=Stone\r\nFAX=555-0202\r\n";
 
+void RemoveProfileFile(const std::string& path)
+{
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+    DeleteFileA(path.c_str());
+}
+
+// The profile files in the module's folder.
+std::vector<std::string> ProfileFilesBesideTheModule()
+{
+    std::string folder = GetProfilePath("x");
+    folder.erase(folder.find_last_of('\\') + 1);
+    std::vector<std::string> paths;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*.ini").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return paths;
+    do
+        paths.push_back(folder + found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return paths;
+}
+
+// Removes the lists the tests use, and any other profile file that has appeared beside the
+// module since the first test began (a book a faulty command wrote under a refused name).
 void RemoveLists()
 {
-    for (const char* name : kListsUsed) {
-        std::string path = GetProfilePath(name);
-        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
-        DeleteFileA(path.c_str());
-    }
+    for (const char* name : kListsUsed)
+        RemoveProfileFile(GetProfilePath(name));
+    static const std::vector<std::string> kThereBefore = ProfileFilesBesideTheModule();
+    for (const std::string& path : ProfileFilesBesideTheModule())
+        if (std::find(kThereBefore.begin(), kThereBefore.end(), path) == kThereBefore.end())
+            RemoveProfileFile(path);
 }
 
 void WriteList(const std::string& name, const std::string& contents)
