@@ -9,8 +9,7 @@ using SetStoreFolder = DWORD(WINAPI*)(const char*);
 
 SetStoreFolder StoreFolderCall()
 {
-    return reinterpret_cast<SetStoreFolder>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ReDiZazu.dll"), "PhoneBookStandInSetStoreFolder")));
+    return LoadedLibraryCall<SetStoreFolder>("ReDiZazu.dll", "PhoneBookStandInSetStoreFolder");
 }
 
 std::string Field(const char* text, size_t size) { return std::string(text, strnlen(text, size)); }

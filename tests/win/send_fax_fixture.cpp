@@ -23,7 +23,7 @@ const char kHostClass[] = "RWFaxSendFaxTestHost";
 template <typename T>
 T EngineCall(const char* name)
 {
-    return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("VOVADO32.dll"), name)));
+    return LoadedLibraryCall<T>("VOVADO32.dll", name);
 }
 
 std::string Str(const char* text) { return text ? text : ""; }
