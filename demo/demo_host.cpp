@@ -100,6 +100,7 @@ struct Engine {
     decltype(&FaxSchedule) schedule = nullptr;
     decltype(&FaxCreate) create = nullptr;
     decltype(&FaxStandInAddReceived) addReceived = nullptr;
+    decltype(&FaxStandInScheduledCount) scheduledCount = nullptr;
 
     template <typename T>
     void Bind(T& slot, const char* name)
@@ -119,7 +120,8 @@ struct Engine {
         Bind(schedule, "FaxSchedule");
         Bind(create, "FaxCreate");
         Bind(addReceived, "FaxStandInAddReceived");
-        return open && close && tick && initSendStruct && schedule && create && addReceived;
+        Bind(scheduledCount, "FaxStandInScheduledCount");
+        return open && close && tick && initSendStruct && schedule && create && addReceived && scheduledCount;
     }
 };
 
@@ -181,6 +183,39 @@ std::string DemoDocument()
     }
     g_fax.create(g_engine, tif.c_str(), fmf.c_str(), 0);
     return fmf;
+}
+
+// A phonebook to pick recipients from, when the phonebook library has none yet.
+void SeedDemoPhonebook()
+{
+    using GetStoreFolder = DWORD(WINAPI*)(char*, DWORD);
+    HMODULE library = GetModuleHandleA("ReDiZazu.dll");
+    auto getFolder = library ? reinterpret_cast<GetStoreFolder>(
+                                   reinterpret_cast<void*>(GetProcAddress(library, "PhoneBookStandInGetStoreFolder")))
+                             : nullptr;
+    char folder[MAX_PATH] = {};
+    if (!getFolder || !getFolder(folder, sizeof folder))
+        return;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(folder) + "\\*.pbk").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+        return;
+    }
+    CreateDirectoryA(folder, nullptr);
+    static const char book[] =
+        "[Phonebook]\r\nName=Demo Contacts\r\nNextEntry=4\r\n"
+        "\r\n[Entry 1]\r\nFirstName=Ann\r\nLastName=Archer\r\nCompany=Archer & Sons\r\nPhone=555 0100\r\nFax=555 0101\r\n"
+        "\r\n[Entry 2]\r\nFirstName=Bob\r\nLastName=Baker\r\nCompany=Baker Bros\r\nPhone=555 0200\r\nFax=555 0202\r\n"
+        "\r\n[Entry 3]\r\nFirstName=Cleo\r\nLastName=Cole\r\nCompany=\r\nPhone=\r\nFax=555 0303\r\n";
+    HANDLE file = CreateFileA((std::string(folder) + "\\Demo Contacts.pbk").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_NEW, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(file, book, sizeof book - 1, &written, nullptr);
+    CloseHandle(file);
+    Log(std::string("Phonebook \"Demo Contacts\" written to ") + folder);
 }
 
 // Hands the engine a job that is due now, as the Send Fax dialog would.
@@ -251,9 +286,15 @@ void RunCommand(int command)
     char line[256];
     switch (command) {
     case kSendFax: {
+        DWORD jobsBefore = g_fax.scheduledCount();
         int result = g_module.onSendFax(&g_host, g_engine, DemoDocument().c_str());
         std::snprintf(line, sizeof line, "FaxDLL_OnSendFax returned %d", result);
         Log(line);
+        if (result == IDOK) {
+            std::snprintf(line, sizeof line, "Engine took %lu job(s); it starts each when it is due",
+                          g_fax.scheduledCount() - jobsBefore);
+            Log(line);
+        }
         break;
     }
     case kFaxLogs:
@@ -427,6 +468,19 @@ void Linger(int seconds)
     }
 }
 
+// The tour shows the Send Fax dialog and closes it again, as a user who changes their mind.
+HHOOK g_cancelHook = nullptr;
+LRESULT CALLBACK CancelSendFax(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        char title[64] = {};
+        GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
+        if (std::strcmp(title, "Fax Send") == 0)
+            PostMessageA(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDCANCEL, 0);
+    }
+    return CallNextHookEx(g_cancelHook, code, wParam, lParam);
+}
+
 int RunTour()
 {
     Log("RWFaxDlg.dll loaded");
@@ -437,6 +491,9 @@ int RunTour()
     RunCommand(kShowStatus);
     RunCommand(kHideStatus);
     RunCommand(kRefreshLogs);
+    g_cancelHook = SetWindowsHookExA(WH_CBT, CancelSendFax, nullptr, GetCurrentThreadId());
+    RunCommand(kSendFax);
+    UnhookWindowsHookEx(g_cancelHook);
     // A whole transmission: the engine works step by step and reports through the host.
     RunCommand(kSimulateSend);
     for (int step = 0; step < 50 && g_fax.tick(g_engine); ++step) {
@@ -468,6 +525,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
     if (!GetEnvironmentVariableA("RWFAX_ENGINE_STORE", nullptr, 0))
         SetEnvironmentVariableA("RWFAX_ENGINE_STORE", TempFile("rwfax-demo-engine").c_str());
     g_engine = g_fax.open(window, kEngineEventMessage);
+    if (!g_tour)
+        SeedDemoPhonebook();
     if (!g_tour)
         SetTimer(window, kEngineTimer, 500, nullptr);
     ShowWindow(window, g_tour ? SW_SHOWNORMAL : show);
