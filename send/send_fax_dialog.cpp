@@ -234,20 +234,30 @@ bool CDSendFax::OnNotify(int id, NMHDR* header, LRESULT* result)
 {
     if (id != IDC_SENDFAX_SENDLIST && id != IDC_SENDFAX_PHONEBOOK)
         return false;
-    bool selectionChanged = false;
-    if (header->code == LVN_ITEMCHANGED) {
+    switch (header->code) {
+    case NM_CLICK:
+    case LVN_ITEMCHANGED: {
+        // A click, or a selection changed from the keyboard, changes what the buttons can do.
         const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
-        selectionChanged = (change->uChanged & LVIF_STATE) && ((change->uNewState ^ change->uOldState) & LVIS_SELECTED);
-    }
-    // A click, or a selection changed from the keyboard, changes what the buttons can do.
-    if (header->code == NM_CLICK || selectionChanged) {
-        if (id == IDC_SENDFAX_SENDLIST)
+        const bool selectionChanged = header->code == NM_CLICK ||
+                                      ((change->uChanged & LVIF_STATE) &&
+                                       ((change->uNewState ^ change->uOldState) & LVIS_SELECTED));
+        if (selectionChanged && id == IDC_SENDFAX_SENDLIST)
             UpdateSendButtons();
-        else
+        else if (selectionChanged)
             UpdateAddButtons();
+        *result = 0;
+        return true;
     }
-    *result = 0;  // item changes, keys and header changes are allowed
-    return true;
+    case LVN_ITEMCHANGING:
+    case LVN_KEYDOWN:
+    case HDN_ITEMCHANGEDA:
+    case HDN_ITEMCHANGEDW:
+        *result = 0;  // allowed
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CDSendFax::OnDestroy()

@@ -53,16 +53,6 @@ TEST(SendListRulesTest, NamesSplitAtTheFirstBlankAndAreCutToTheEntryFields)
     }
 }
 
-TEST(SendListRulesTest, ListsAreJoinedWithCommas)
-{
-    std::string list;
-    AppendListed(list, "Ann Archer");
-    EXPECT_EQ("Ann Archer", list);
-    AppendListed(list, "Bob Baker");
-    AppendListed(list, "");
-    EXPECT_EQ("Ann Archer, Bob Baker, ", list);
-}
-
 TEST(SendListRulesTest, ALoggedJobsDocumentIsConvertedFromItsTifUnlessItIsInTheEnginesFormAlready)
 {
     EXPECT_EQ("C:\\Fax Inbox\\R00000017.tif", SourceTifToConvert("C:\\Fax Inbox\\R00000017.tif"));
@@ -73,12 +63,4 @@ TEST(SendListRulesTest, ALoggedJobsDocumentIsConvertedFromItsTifUnlessItIsInTheE
     EXPECT_EQ("tif", SourceTifToConvert("abc"));
     EXPECT_EQ("", SourceTifToConvert("ab"));
     EXPECT_EQ("", SourceTifToConvert(""));
-}
-
-TEST(SendListRulesTest, ScheduleTextsArePaddedToTheirFields)
-{
-    EXPECT_EQ("07/03/2025", ScheduleDateText(7, 3, 2025));
-    EXPECT_EQ("12/31/0999", ScheduleDateText(12, 31, 999));
-    EXPECT_EQ("09:05:00", ScheduleTimeText(9, 5, 0));
-    EXPECT_EQ("23:59:59", ScheduleTimeText(23, 59, 59));
 }

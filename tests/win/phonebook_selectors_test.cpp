@@ -126,14 +126,3 @@ TEST_F(PhoneBookSelectorsTest, EntriesShowFirstAndLastNameWithCompanyAndNameThei
     ClearEntryList(m_list);
     EXPECT_EQ(0, m_list.GetItemCount());
 }
-
-TEST_F(PhoneBookSelectorsTest, LongEntryTextsAreCutToTheLibraryFields)
-{
-    const std::string longName(60, 'n');
-    ASSERT_TRUE(m_store.WriteBook("Long", {{longName, longName, std::string(300, 'c'), "", ""}}));
-    PHONEBOOK_ID book = {};
-    ASSERT_TRUE(PhoneBookStore::FindBook("Long", &book));
-    EXPECT_EQ(1, FillEntryList(book, m_list));
-    EXPECT_EQ(std::string(20, 'n') + " " + std::string(20, 'n'), m_list.GetItemText(0, 0));
-    EXPECT_EQ(std::string(PHONEBOOK_COMPANY_CHARS - 1, 'c'), m_list.GetItemText(0, 1));
-}

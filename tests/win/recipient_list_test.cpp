@@ -151,26 +151,21 @@ TEST_F(RecipientListTest, AClickSelectsTheRowAndOpensAnEditorInsideTheCell)
     EXPECT_EQ(row.bottom, rect.bottom);
     EXPECT_LE(120 - 3, rect.right - rect.left);  // it may have grown to fit the text
 
-    // Each column takes as many characters as its field: name 40, company 20, fax 40.
-    EXPECT_EQ(40, SendMessageA(editor, EM_GETLIMITTEXT, 0, 0));
+    // A click on another cell ends this edit and opens the next.
     Click(CellPoint(2, 1));
-    ASSERT_NE(nullptr, Editor());
-    EXPECT_EQ(20, SendMessageA(Editor(), EM_GETLIMITTEXT, 0, 0));
     EXPECT_TRUE(IsSelectedAndFocused(2));
-    Click(CellPoint(0, 0));
-    ASSERT_NE(nullptr, Editor());
-    EXPECT_EQ(40, SendMessageA(Editor(), EM_GETLIMITTEXT, 0, 0));
+    EXPECT_NE(nullptr, Editor());
 }
 
 TEST_F(RecipientListTest, TypingStopsAtTheColumnsLimit)
 {
-    Click(CellPoint(1, 1));
-    TypeAndEnd(std::string(30, 'c'), VK_RETURN);
-    EXPECT_EQ(std::string(20, 'c'), m_list.GetItemText(1, 1));
-
-    Click(CellPoint(1, 0));
-    TypeAndEnd(std::string(50, 'n'), VK_RETURN);
-    EXPECT_EQ(std::string(40, 'n'), m_list.GetItemText(1, 0));
+    // Name 40, company 20, fax 40: the widths of the entry fields behind them.
+    const int limits[] = {40, 20, 40};
+    for (int column = 0; column < 3; ++column) {
+        Click(CellPoint(1, column));
+        TypeAndEnd(std::string(50, 'x'), VK_RETURN);
+        EXPECT_EQ(std::string(limits[column], 'x'), m_list.GetItemText(1, column)) << column;
+    }
 }
 
 TEST_F(RecipientListTest, EndingAnEditStoresTheTextAndAsksTheOwnerOnlyToKeepItsTypingRow)
@@ -219,19 +214,18 @@ TEST_F(RecipientListTest, ANarrowColumnSelectsButOpensNoEditor)
 
 TEST_F(RecipientListTest, TheEditorTakesTheColumnsAlignment)
 {
-    LVCOLUMNA format = {};
-    format.mask = LVCF_FMT;
-    format.fmt = LVCFMT_RIGHT;
-    m_list.SetColumn(2, format);
-    format.fmt = LVCFMT_CENTER;
-    m_list.SetColumn(1, format);
-
-    ASSERT_NE(nullptr, m_list.EditCell(1, 2));
-    EXPECT_EQ(static_cast<LONG>(ES_RIGHT), GetWindowLongA(Editor(), GWL_STYLE) & (ES_RIGHT | ES_CENTER));
-    ASSERT_NE(nullptr, m_list.EditCell(1, 1));
-    EXPECT_EQ(static_cast<LONG>(ES_CENTER), GetWindowLongA(Editor(), GWL_STYLE) & (ES_RIGHT | ES_CENTER));
-    ASSERT_NE(nullptr, m_list.EditCell(1, 0));
-    EXPECT_EQ(0, GetWindowLongA(Editor(), GWL_STYLE) & (ES_RIGHT | ES_CENTER));
+    const int formats[] = {LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT};
+    const LONG styles[] = {ES_LEFT, ES_CENTER, ES_RIGHT};
+    for (int column = 1; column < 3; ++column) {
+        LVCOLUMNA format = {};
+        format.mask = LVCF_FMT;
+        format.fmt = formats[column];
+        m_list.SetColumn(column, format);
+    }
+    for (int column = 0; column < 3; ++column) {
+        ASSERT_NE(nullptr, m_list.EditCell(1, column));
+        EXPECT_EQ(styles[column], GetWindowLongA(Editor(), GWL_STYLE) & (ES_RIGHT | ES_CENTER)) << column;
+    }
 }
 
 TEST_F(RecipientListTest, ACellBeyondTheRightEdgeIsScrolledIntoViewAndTheEditorStaysInside)

@@ -205,17 +205,3 @@ TEST_F(ScheduleDialogTest, TheSpinsStepTheFieldUnderTheCaretAndKeepItSelected)
     EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{2}), dateSelection);
     EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{0}), timeAfterDate);
 }
-
-TEST_F(ScheduleDialogTest, EveryChoiceIsReadBackAfterOk)
-{
-    for (int choice : {SCHEDULE_SEND_NOW, SCHEDULE_OFF_PEAK, SCHEDULE_HOLD}) {
-        CDSchedule dialog;
-        dialog.m_stDateTime = MakeTime(2025, 3, 7, 14, 30, 5);
-        DialogScript script({{IDC_SCHED_TIME, [choice](HWND window) {
-                                  Click(window, choice);
-                                  PostClick(window, IDOK);
-                              }}});
-        EXPECT_EQ(IDOK, dialog.DoModal());
-        EXPECT_EQ(choice, dialog.m_nChoice);
-    }
-}

@@ -186,34 +186,6 @@ TEST_F(SendFaxFlowTest, AddToPhonebookOpensTheLibrarysEditorFilledFromTheRowAndL
     EXPECT_EQ("555 0606", entries[3].fax);
 }
 
-TEST_F(SendFaxFlowTest, LongNamesAreCutToTheEntryFieldsForTheEditor)
-{
-    Open();
-    struct Case {
-        std::string typed, first, last;
-    };
-    // The cell takes 40 characters; each part of the name is cut to 20.
-    const Case cases[] = {
-        {std::string(25, 'F') + " " + std::string(14, 'L'), std::string(20, 'F'), std::string(14, 'L')},
-        {"Al " + std::string(37, 'L'), "Al", std::string(20, 'L')},
-    };
-    for (const Case& c : cases) {
-        TypeIntoCell(0, 0, c.typed);
-        SelectRows(IDC_SENDFAX_SENDLIST, {0});
-        std::string first, last;
-        DialogScript script({{IDC_PB_FIRST_NAME, [&](HWND editor) {
-                                  first = ControlText(editor, IDC_PB_FIRST_NAME);
-                                  last = ControlText(editor, IDC_PB_LAST_NAME);
-                                  PostClick(editor, IDCANCEL);
-                              }}});
-        Click(IDC_SENDFAX_ADDTOBOOK);
-        EXPECT_TRUE(ScriptDone(script));
-        EXPECT_EQ(c.first, first);
-        EXPECT_EQ(c.last, last);
-    }
-    EXPECT_EQ(3u, EntryNames().size());  // nothing saved after Cancel
-}
-
 TEST_F(SendFaxFlowTest, OptionsHelpAndPreviewReachTheirDialogHelpFileAndHost)
 {
     Open();
