@@ -6,6 +6,7 @@
 
 #include "RWFaxDlg.h"
 #include "framework/property_sheet.h"
+#include "setup/dial_prop_page.h"
 #include "setup/fax_gen_page.h"
 
 // Page indexes, as the entry points choose the first page shown.
@@ -23,6 +24,7 @@ public:
     ~CFaxSetupSheet() override;
 
     CDFaxGen m_pageGeneral;
+    CDialProp m_pageDialing;
 
 protected:
     // The system tells top-level windows that devices came or went; the pages hear it too.
