@@ -8,6 +8,7 @@
 #include "framework/property_sheet.h"
 #include "setup/dial_prop_page.h"
 #include "setup/fax_gen_page.h"
+#include "setup/header_page.h"
 #include "setup/modem_set_page.h"
 
 // Page indexes, as the entry points choose the first page shown.
@@ -27,6 +28,7 @@ public:
     CDFaxGen m_pageGeneral;
     CDialProp m_pageDialing;
     CDModemSet m_pageModem;
+    CDHeader m_pageHeader;
 
 protected:
     // The system tells top-level windows that devices came or went; the pages hear it too.
