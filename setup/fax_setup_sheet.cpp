@@ -9,7 +9,7 @@ CFaxSetupSheet::CFaxSetupSheet(HWND parent, UINT startPage, FAXENGINE hFaxEngine
 {
     m_dwFlags = PSH_NOAPPLYNOW | PSH_HASHELP;
     m_nIDHelp = HELP_CONTEXT_SETUP;
-    CFaxSetupPage* pages[] = {&m_pageGeneral, &m_pageDialing, &m_pageModem, &m_pageHeader};
+    CFaxSetupPage* pages[] = {&m_pageGeneral, &m_pageDialing, &m_pageModem, &m_pageHeader, &m_pageLogSetup};
     for (CFaxSetupPage* page : pages) {
         page->m_hFaxEngine = hFaxEngine;
         AddPage(page);

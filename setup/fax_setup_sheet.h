@@ -9,6 +9,7 @@
 #include "setup/dial_prop_page.h"
 #include "setup/fax_gen_page.h"
 #include "setup/header_page.h"
+#include "setup/log_setup_page.h"
 #include "setup/modem_set_page.h"
 
 // Page indexes, as the entry points choose the first page shown.
@@ -29,6 +30,7 @@ public:
     CDialProp m_pageDialing;
     CDModemSet m_pageModem;
     CDHeader m_pageHeader;
+    CDLogSetup m_pageLogSetup;
 
 protected:
     // The system tells top-level windows that devices came or went; the pages hear it too.
