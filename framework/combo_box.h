@@ -12,33 +12,24 @@ public:
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     int SetCurSel(int index) const { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))); }
+    // The index of the new line (sorted combo boxes place it by its text), or CB_ERR.
+    int AddString(const char* text) const
+    {
+        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    }
     void ResetContent() const { SendMessage(CB_RESETCONTENT); }
-    int AddString(const std::string& text) const
+    LPARAM GetItemData(int index) const { return static_cast<LPARAM>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(index))); }
+    int SetItemData(int index, LPARAM data) const
     {
-        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+        return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), data));
     }
-    DWORD_PTR GetItemData(int index) const
-    {
-        return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(index)));
-    }
-    int SetItemData(int index, DWORD_PTR data) const
-    {
-        return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
-    }
-    // The text of an entry; empty when there is no such entry.
     std::string GetLBText(int index) const
     {
-        LRESULT length = SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
-        if (length == CB_ERR || length < 0)
+        int length = static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(index)));
+        if (length < 0)
             return std::string();
-        std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-        LRESULT copied = SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-        return copied == CB_ERR ? std::string() : std::string(text.data());
-    }
-    // The first entry whose whole text equals the text, letter case ignored; CB_ERR for none.
-    int FindStringExact(int startAfter, const std::string& text) const
-    {
-        return static_cast<int>(
-            SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(startAfter), reinterpret_cast<LPARAM>(text.c_str())));
+        std::vector<char> text(static_cast<size_t>(length) + 1);
+        int copied = static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data())));
+        return std::string(text.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
     }
 };

@@ -4,6 +4,8 @@
 
 #include "framework/module_state.h"
 #include "host/modem_notifications.h"
+#include "host/send_fax_entry.h"
+#include "phonebook/manage_books.h"
 #include "phonebook/phonebook_library.h"
 #include "logs/log_pages.h"
 #include "res/resource.h"
@@ -19,8 +21,7 @@ extern "C" {
 int WINAPI FaxDLL_OnSendFax(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine, const char* pszDocument)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    // The Send Fax dialog is not part of this module yet: nothing is shown or sent.
-    return IDCANCEL;
+    return RunSendFaxDialog(pHostWnd, hFaxEngine, pszDocument);
 }
 
 void WINAPI FaxDLL_ShowFaxStatus(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine, SEND_FAX* pJob)
@@ -82,8 +83,8 @@ void WINAPI FaxDLL_OnFaxPhonebooks(DWORD dwUnused)
 int WINAPI FaxDLL_OnFaxModifyPhonebooks(FAXHOSTWND* pHostWnd)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    // The Manage Phonebooks dialog is not part of this module yet.
-    return IDCANCEL;
+    CDManageBooks dialog(HostWindowHandle(pHostWnd));
+    return static_cast<int>(dialog.DoModal());
 }
 
 void WINAPI FaxDLL_OnFaxGeneralSetup(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)

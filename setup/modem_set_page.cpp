@@ -93,9 +93,9 @@ void CDModemSet::DiscoverModems()
     const std::vector<InstalledModem> modems = g_bWinNT ? DiscoverModemsNT() : DiscoverModems95();
     m_cbModems.ResetContent();
     for (const InstalledModem& modem : modems) {
-        const int index = m_cbModems.AddString(modem.strName);
+        const int index = m_cbModems.AddString(modem.strName.c_str());
         if (index >= 0)
-            m_cbModems.SetItemData(index, modem.nPort);
+            m_cbModems.SetItemData(index, static_cast<LPARAM>(modem.nPort));
     }
     const std::string stored = ReadSettingText(kModem, kModemNameBuffer, std::string());
     int selected = -1;
@@ -111,9 +111,9 @@ void CDModemSet::FillForwardList()
     const std::string speedDial = LoadModuleString(IDS_SPEED_DIAL);
     const std::string rapidDial = LoadModuleString(IDS_RAPID_DIAL);
     for (int number = 0; number < kSpeedDialCount; ++number)
-        m_cbForward.AddString(speedDial + FormatText(" %02d", number));
+        m_cbForward.AddString((speedDial + FormatText(" %02d", number)).c_str());
     for (int number = 1; number <= kRapidDialCount; ++number)
-        m_cbForward.AddString(rapidDial + FormatText(" %02d", number));
+        m_cbForward.AddString((rapidDial + FormatText(" %02d", number)).c_str());
 }
 
 void CDModemSet::StoreModemCommands(int position)
