@@ -97,3 +97,18 @@ TEST_F(LogSetupPageTest, DayCountsOutsideOneToAYearAreRefusedEvenWhenDisabled)
     EXPECT_EQ(0xDEADu, StoredNumber(kDeleteSentDays));
     EXPECT_EQ(0xDEADu, StoredNumber(kKeepAfterSend));
 }
+
+TEST_F(LogSetupPageTest, ABadDayCountOnAPageLeftBehindKeepsTheSheetOpenThere)
+{
+    Open(kSetupPageLogSetup);
+    ASSERT_TRUE(SwitchTo(kSetupPageHeader));
+    // Only a program can do this: the page refuses to be left with a bad count.
+    SetDlgItemTextA(Sheet().m_pageLogSetup.m_hWnd, IDC_LOGSET_SENTDAYS, "400");
+    std::vector<std::string> boxes = AnsweringBoxes([&] { CloseWithOk(); });
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("Please enter an integer between 1 and 366.", boxes[0]);
+    EXPECT_FALSE(Closed());
+    EXPECT_EQ(kSetupPageLogSetup, ActiveIndex());
+    EXPECT_EQ(0xDEADu, StoredNumber(kDeleteSentDays));
+    CloseWithCancel();
+}
