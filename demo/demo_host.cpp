@@ -202,6 +202,10 @@ void SeedDemoPhonebook()
         FindClose(search);
         return;
     }
+    // Every folder along the way may be missing on a fresh profile.
+    std::string path = folder;
+    for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
     CreateDirectoryA(folder, nullptr);
     static const char book[] =
         "[Phonebook]\r\nName=Demo Contacts\r\nNextEntry=4\r\n"
