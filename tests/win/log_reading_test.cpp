@@ -9,7 +9,6 @@
 #include "logs/log_status_texts.h"
 #include "log_test_support.h"
 #include "send/locale_date_time.h"
-#include "standins/engine/vovado32_standin.h"
 #include "tiff_test_files.h"
 
 using namespace logtest;

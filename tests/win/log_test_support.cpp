@@ -7,7 +7,6 @@
 #include "engine/engine_memory.h"
 #include "host/fax_app.h"
 #include "send/send_schedule.h"
-#include "standins/engine/vovado32_standin.h"
 
 using namespace testsupport;
 

@@ -12,6 +12,7 @@
 #include "RWFaxDlg.h"
 #include "logs/fax_logs_sheet.h"
 #include "res/resource.h"
+#include "standins/engine/vovado32_standin.h"
 #include "test_support.h"
 
 namespace logtest {
