@@ -65,6 +65,32 @@ std::string ItemText(HWND list, int row, int column)
 }
 
 thread_local BoxAnswerer* t_answerer = nullptr;
+
+// The icon a message box shows, as its MB_ICON style; 0 for none or another.
+BOOL CALLBACK FindIcon(HWND child, LPARAM context)
+{
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+        return TRUE;
+    *reinterpret_cast<HICON*>(context) = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    return FALSE;
+}
+
+UINT IconStyle(HWND box)
+{
+    HICON icon = nullptr;
+    EnumChildWindows(box, &FindIcon, reinterpret_cast<LPARAM>(&icon));
+    if (!icon)
+        return 0;
+    if (icon == LoadIconA(nullptr, IDI_HAND))
+        return MB_ICONSTOP;
+    if (icon == LoadIconA(nullptr, IDI_EXCLAMATION))
+        return MB_ICONEXCLAMATION;
+    if (icon == LoadIconA(nullptr, IDI_ASTERISK))
+        return MB_ICONINFORMATION;
+    if (icon == LoadIconA(nullptr, IDI_QUESTION))
+        return MB_ICONQUESTION;
+    return 0xFFFFFFFF;
+}
 }  // namespace
 
 LRESULT CALLBACK LogPagesTest::HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -295,10 +321,7 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam)
         AnsweredBox box;
         box.text = MessageBoxText(window);
         box.caption = WindowText(window);
-        HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageA(window, 0x14, STM_GETICON, 0, 0));
-        box.icon = icon == LoadIconA(nullptr, IDI_HAND)          ? MB_ICONSTOP
-                   : icon == LoadIconA(nullptr, IDI_EXCLAMATION) ? MB_ICONEXCLAMATION
-                                                                 : 0;
+        box.icon = IconStyle(window);
         box.answer = self->m_boxes.empty() ? self->m_firstAnswer : IDOK;
         self->m_boxes.push_back(box);
         PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(box.answer), 0);
