@@ -4,6 +4,7 @@
 
 #include "framework/module_state.h"
 #include "host/modem_notifications.h"
+#include "phonebook/manage_books.h"
 #include "phonebook/phonebook_library.h"
 #include "logs/fax_logs_sheet.h"
 #include "logs/log_pages.h"
@@ -83,8 +84,8 @@ void WINAPI FaxDLL_OnFaxPhonebooks(DWORD dwUnused)
 int WINAPI FaxDLL_OnFaxModifyPhonebooks(FAXHOSTWND* pHostWnd)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    // The Manage Phonebooks dialog is not part of this module yet.
-    return IDCANCEL;
+    CDManageBooks dialog(HostWindowHandle(pHostWnd));
+    return static_cast<int>(dialog.DoModal());
 }
 
 void WINAPI FaxDLL_OnFaxGeneralSetup(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)

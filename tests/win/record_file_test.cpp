@@ -275,7 +275,9 @@ TEST_F(RecordFileTest, FailedWritesAreReportedWithThePath)
 {
     CNameIndex index;
     index.Add("Main");
-    const std::string list = "no-such-folder\\RWTestBook";
+    // A folder where the file should be makes every write fail.
+    const std::string list = "RWTestBlocked";
+    ASSERT_TRUE(CreateDirectoryA(GetProfilePath(list).c_str(), nullptr));
     MessageBoxCatcher caught;
     {
         OnNextActivation answer(&MessageBoxCatcher::Answer, &caught);
@@ -291,6 +293,7 @@ TEST_F(RecordFileTest, FailedWritesAreReportedWithThePath)
         EXPECT_EQ(0, m_file->Save(list, true));
     }
     EXPECT_EQ("Error writing to " + GetProfilePath(list), second.text);
+    RemoveDirectoryA(GetProfilePath(list).c_str());
 }
 
 TEST_F(RecordFileTest, BookListBoxShowsTheListInOrderWithTheFirstSelected)

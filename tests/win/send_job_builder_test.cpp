@@ -22,12 +22,6 @@ using namespace testsupport;
 
 namespace {
 
-template <typename T>
-T LibraryCall(const char* library, const char* name)
-{
-    return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(library), name)));
-}
-
 // A copy of a job as the engine took it over, with its texts.
 struct ScheduledJob {
     SEND_FAX record = {};
@@ -85,13 +79,13 @@ protected:
         LoadOnHoldText();
         DetectTimeMode();
         DetectDateOrder();
-        m_setStore = LibraryCall<DWORD(WINAPI*)(const char*)>("VOVADO32.dll", "FaxStandInSetStoreFolder");
-        m_open = LibraryCall<FAXENGINE(WINAPI*)(HWND, UINT)>("VOVADO32.dll", "FaxStandInOpen");
-        m_close = LibraryCall<DWORD(WINAPI*)(FAXENGINE)>("VOVADO32.dll", "FaxStandInClose");
-        m_count = LibraryCall<DWORD(WINAPI*)()>("VOVADO32.dll", "FaxStandInScheduledCount");
-        m_get = LibraryCall<DWORD(WINAPI*)(DWORD, SEND_FAX**)>("VOVADO32.dll", "FaxStandInGetScheduled");
-        m_clear = LibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInClearScheduled");
-        m_refuse = LibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInRefuseNextSchedule");
+        m_setStore = LoadedLibraryCall<DWORD(WINAPI*)(const char*)>("VOVADO32.dll", "FaxStandInSetStoreFolder");
+        m_open = LoadedLibraryCall<FAXENGINE(WINAPI*)(HWND, UINT)>("VOVADO32.dll", "FaxStandInOpen");
+        m_close = LoadedLibraryCall<DWORD(WINAPI*)(FAXENGINE)>("VOVADO32.dll", "FaxStandInClose");
+        m_count = LoadedLibraryCall<DWORD(WINAPI*)()>("VOVADO32.dll", "FaxStandInScheduledCount");
+        m_get = LoadedLibraryCall<DWORD(WINAPI*)(DWORD, SEND_FAX**)>("VOVADO32.dll", "FaxStandInGetScheduled");
+        m_clear = LoadedLibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInClearScheduled");
+        m_refuse = LoadedLibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInRefuseNextSchedule");
         ASSERT_TRUE(m_setStore && m_open && m_close && m_count && m_get && m_clear && m_refuse);
         ASSERT_NE(0u, m_setStore(m_store.File("engine").c_str()));
         m_engine = m_open(nullptr, 0);
@@ -477,7 +471,7 @@ TEST_F(SendJobBuilderTest, MissingDocumentIsMadeFromItsTifAndLowResolutionIsStan
 TEST_F(SendJobBuilderTest, RecipientPhoneComesFromTheSelectedPhonebook)
 {
     TempFolder books;
-    auto setBooks = LibraryCall<DWORD(WINAPI*)(const char*)>("ReDiZazu.dll", "PhoneBookStandInSetStoreFolder");
+    auto setBooks = LoadedLibraryCall<DWORD(WINAPI*)(const char*)>("ReDiZazu.dll", "PhoneBookStandInSetStoreFolder");
     ASSERT_NE(nullptr, setBooks);
     ASSERT_TRUE(WriteFileBytes(books.File("Customers.pbk"),
                                "[Phonebook]\r\nName=Customers\r\n\r\n"

@@ -95,6 +95,14 @@ private:
     bool m_fired = false;
 };
 
+// A call of a DLL this program has already loaded (the stand-in libraries' own calls, which
+// the module's import libraries do not list).
+template <typename T>
+T LoadedLibraryCall(const char* library, const char* name)
+{
+    return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(library), name)));
+}
+
 // The text of a message box (its static control 0xFFFF) and a way to press its buttons.
 std::string MessageBoxText(HWND box);
 std::string WindowText(HWND window);
