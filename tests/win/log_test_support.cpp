@@ -19,7 +19,7 @@ constexpr char kHostClass[] = "RWFaxLogTestHost";
 template <typename T>
 T EngineCall(const char* name)
 {
-    return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("VOVADO32.dll"), name)));
+    return LoadedLibraryCall<T>("VOVADO32.dll", name);
 }
 
 SYSTEMTIME g_now;

@@ -180,8 +180,7 @@ TEST_F(SendLogPageTest, AnEngineRefusalIsShownOnlyWhenNotificationIsOn)
     WriteJobs({Job(3, FAXLOG_WAITING, "Ann"), Job(4, FAXLOG_WAITING, "Bob")});
     OpenSheet();
     HWND page = SendPage();
-    auto refuseNext = reinterpret_cast<void(WINAPI*)()>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("VOVADO32.dll"), "FaxStandInRefuseNextSchedule")));
+    auto refuseNext = LoadedLibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInRefuseNextSchedule");
 
     refuseNext();
     SelectRows(page, {0});
