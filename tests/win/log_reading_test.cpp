@@ -239,3 +239,24 @@ TEST_F(LogReadingTest, AStringTableWithoutCompleteIsReported)
     EXPECT_TRUE(LoadLogStatusTexts());
     EXPECT_EQ("Complete", g_strComplete);
 }
+
+TEST_F(LogReadingTest, AReportWithAnImpossibleDateAndAnOverlongNameStillGetsItsRow)
+{
+    OpenSheet();
+    HWND page = SendPage();
+    std::string longName(5000, 'N');
+    SEND_FAX record = {};
+    record.dwJobID = 3;
+    record.nLogType = FAXLOG_SENT;
+    record.nYear = -1, record.nMonth = 13, record.nDay = 40, record.nHour = 99, record.nMinute = -7;
+    record.nTotPages = -2;
+    record.szDestName = &longName[0];
+    g_pSendLogPage->OnLogChanged(&record, FAXLOG_CHANGE_UPDATED);
+    const auto rows = Rows(page);
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_EQ("Complete", rows[0][0]);
+    EXPECT_EQ("", rows[0][1]);
+    EXPECT_EQ("", rows[0][2]);
+    EXPECT_EQ("-2", rows[0][3]);
+    EXPECT_EQ(longName, rows[0][4]);
+}

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/engine_memory.h"
@@ -55,13 +56,14 @@ std::string JobFileText(const LogJob& job)
 
 std::string ItemText(HWND list, int row, int column)
 {
-    char text[512] = {};
+    std::vector<char> text(8192);
     LVITEMA item = {};
     item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
+    item.pszText = text.data();
+    item.cchTextMax = static_cast<int>(text.size());
+    LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    // A cut text need not be terminated: the length tells where it ends.
+    return std::string(text.data(), static_cast<size_t>(std::max<LRESULT>(0, std::min<LRESULT>(length, 8191))));
 }
 
 thread_local BoxAnswerer* t_answerer = nullptr;
