@@ -4,6 +4,7 @@
 
 #include "framework/module_state.h"
 #include "host/modem_notifications.h"
+#include "host/send_fax_entry.h"
 #include "phonebook/manage_books.h"
 #include "phonebook/phonebook_library.h"
 #include "logs/fax_logs_sheet.h"
@@ -21,8 +22,7 @@ extern "C" {
 int WINAPI FaxDLL_OnSendFax(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine, const char* pszDocument)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    // The Send Fax dialog is not part of this module yet: nothing is shown or sent.
-    return IDCANCEL;
+    return RunSendFaxDialog(pHostWnd, hFaxEngine, pszDocument);
 }
 
 void WINAPI FaxDLL_ShowFaxStatus(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine, SEND_FAX* pJob)

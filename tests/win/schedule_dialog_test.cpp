@@ -1,0 +1,221 @@
+// Fax Schedule driven by control ID: the choice and what it enables, the date and time in
+// the user's regional format, the spins stepping the field under the caret, and OK refusing
+// a text that is no time or no date.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "locale_support.h"
+#include "res/resource.h"
+#include "send/locale_date_time.h"
+#include "send/schedule_dialog.h"
+#include "standins/dialog_script.h"
+#include "test_support.h"
+
+using namespace testsupport;
+using standintest::ControlText;
+using standintest::DialogScript;
+using standintest::PostClick;
+using standintest::SetControlText;
+
+namespace {
+
+constexpr int kMessageBoxText = 0xFFFF;
+
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+std::pair<DWORD, DWORD> Selection(HWND dialog, int id)
+{
+    DWORD start = 0, end = 0;
+    SendDlgItemMessageA(dialog, id, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+// Presses a spin's upper or lower arrow with the mouse, as the user does.
+void PressSpin(HWND dialog, int spinId, bool up)
+{
+    HWND spin = GetDlgItem(dialog, spinId);
+    RECT client = {};
+    GetClientRect(spin, &client);
+    LPARAM point = MAKELPARAM(client.right / 2, up ? client.bottom / 4 : client.bottom * 3 / 4);
+    SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(spin, WM_LBUTTONUP, 0, point);
+    PumpPending();  // what the spin's end left to do
+}
+
+class ScheduleDialogTest : public LocaleTest {
+protected:
+    void SetUp() override
+    {
+        LocaleTest::SetUp();
+        UseTimeFormat("HH:mm:ss");
+        UseShortDate("dd/MM/yyyy");
+        m_dialog.m_stDateTime = MakeTime(2025, 3, 7, 14, 30, 5);
+        m_dialog.m_strName = "Ann Archer, Bob Baker";
+        m_dialog.m_strFax = "555 0101, 555 0202";
+        m_dialog.m_strSubject = "Quarterly figures";
+    }
+
+    CDSchedule m_dialog;
+};
+
+}  // namespace
+
+TEST_F(ScheduleDialogTest, OffPeakLeavesTheDateAndTimeShutUntilSendLaterIsChosen)
+{
+    m_dialog.m_nChoice = SCHEDULE_OFF_PEAK;
+    DialogScript script({{IDC_SCHED_TIME, [](HWND dialog) {
+                              EXPECT_EQ("Fax Schedule", WindowText(dialog));
+                              EXPECT_EQ("Ann Archer, Bob Baker", ControlText(dialog, IDC_SCHED_NAME));
+                              EXPECT_EQ("555 0101, 555 0202", ControlText(dialog, IDC_SCHED_FAX));
+                              EXPECT_EQ("Quarterly figures", ControlText(dialog, IDC_SCHED_SUBJECT));
+                              EXPECT_TRUE(Checked(dialog, IDC_SCHED_OFFPEAK));
+                              EXPECT_FALSE(Checked(dialog, IDC_SCHED_SENDNOW));
+                              for (int id : {IDC_SCHED_TIME, IDC_SCHED_TIMESPIN, IDC_SCHED_DATE, IDC_SCHED_DATESPIN})
+                                  EXPECT_FALSE(Enabled(dialog, id)) << id;
+                              Click(dialog, IDC_SCHED_SENDLATER);
+                              for (int id : {IDC_SCHED_TIME, IDC_SCHED_TIMESPIN, IDC_SCHED_DATE, IDC_SCHED_DATESPIN})
+                                  EXPECT_TRUE(Enabled(dialog, id)) << id;
+                              Click(dialog, IDC_SCHED_HOLD);
+                              EXPECT_FALSE(Enabled(dialog, IDC_SCHED_DATE));
+                              Click(dialog, IDC_SCHED_SENDLATER);
+                              PostClick(dialog, IDOK);
+                          }}});
+    EXPECT_EQ(IDOK, m_dialog.DoModal());
+    EXPECT_EQ(script.Size(), script.Done());
+    EXPECT_EQ(SCHEDULE_SEND_LATER, m_dialog.m_nChoice);
+    EXPECT_EQ("07/03/2025", m_dialog.m_strDate);
+    EXPECT_EQ("14:30:05", m_dialog.m_strTime);
+}
+
+TEST_F(ScheduleDialogTest, TheTextsFollowTheUsersDateOrderSeparatorAndTimeFormat)
+{
+    UseShortDate("dd.MM.yyyy");
+    UseTimeFormat("h:mm:ss tt");
+    m_dialog.m_nChoice = SCHEDULE_SEND_LATER;
+    DialogScript script({{IDC_SCHED_TIME, [](HWND dialog) {
+                              EXPECT_EQ("07.03.2025", ControlText(dialog, IDC_SCHED_DATE));
+                              EXPECT_EQ("2:30:05 PM", ControlText(dialog, IDC_SCHED_TIME));
+                              SetControlText(dialog, IDC_SCHED_DATE, "29.02.2024");
+                              SetControlText(dialog, IDC_SCHED_TIME, "12:15:00 AM");
+                              PostClick(dialog, IDOK);
+                          }}});
+    EXPECT_EQ(IDOK, m_dialog.DoModal());
+    EXPECT_EQ("29.02.2024", m_dialog.m_strDate);
+    EXPECT_EQ("12:15:00 AM", m_dialog.m_strTime);
+    EXPECT_EQ(2024, m_dialog.m_stDateTime.wYear);
+    EXPECT_EQ(2, m_dialog.m_stDateTime.wMonth);
+    EXPECT_EQ(29, m_dialog.m_stDateTime.wDay);
+    EXPECT_EQ(0, m_dialog.m_stDateTime.wHour);
+    EXPECT_EQ(15, m_dialog.m_stDateTime.wMinute);
+}
+
+TEST_F(ScheduleDialogTest, AnImpossibleTimeIsRefusedReplacedAndFocusedSoASecondOkGoesThrough)
+{
+    m_dialog.m_nChoice = SCHEDULE_SEND_LATER;
+    std::string message, replaced;
+    HWND focused = nullptr, timeEdit = nullptr;
+    DialogScript script({{IDC_SCHED_TIME,
+                          [&](HWND dialog) {
+                              timeEdit = GetDlgItem(dialog, IDC_SCHED_TIME);
+                              SetControlText(dialog, IDC_SCHED_TIME, "25:00:00");
+                              PostClick(dialog, IDOK);
+                          }},
+                         {kMessageBoxText,
+                          [&](HWND box) {
+                              message = MessageBoxText(box);
+                              PostClick(box, IDOK);
+                          }},
+                         {IDC_SCHED_TIME, [&](HWND dialog) {
+                              replaced = ControlText(dialog, IDC_SCHED_TIME);
+                              focused = GetFocus();
+                              PostClick(dialog, IDOK);
+                          }}});
+    EXPECT_EQ(IDOK, m_dialog.DoModal());
+    EXPECT_EQ(script.Size(), script.Done());
+    EXPECT_EQ("The time is invalid.", message);
+    EXPECT_EQ(timeEdit, focused);
+    std::string check = replaced;
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    EXPECT_TRUE(CheckTimeText(check, &now, nullptr)) << replaced;
+    EXPECT_EQ(replaced, m_dialog.m_strTime);
+}
+
+TEST_F(ScheduleDialogTest, AnUnreadableDateIsRefusedWhateverTheChoice)
+{
+    m_dialog.m_nChoice = SCHEDULE_SEND_NOW;
+    std::string message, replaced;
+    DialogScript script({{IDC_SCHED_DATE,
+                          [&](HWND dialog) {
+                              SetControlText(dialog, IDC_SCHED_DATE, "29/02/2023");
+                              PostClick(dialog, IDOK);
+                          }},
+                         {kMessageBoxText,
+                          [&](HWND box) {
+                              message = MessageBoxText(box);
+                              PostClick(box, IDOK);
+                          }},
+                         {IDC_SCHED_DATE, [&](HWND dialog) {
+                              replaced = ControlText(dialog, IDC_SCHED_DATE);
+                              PostClick(dialog, IDCANCEL);
+                          }}});
+    EXPECT_EQ(IDCANCEL, m_dialog.DoModal());
+    EXPECT_EQ(script.Size(), script.Done());
+    EXPECT_EQ("The date is invalid.", message);
+    SYSTEMTIME today = {};
+    GetLocalTime(&today);
+    char expected[64] = {};
+    FormatLocalDate(&today, "dd'/'MM'/'yyyy", expected, sizeof expected);
+    EXPECT_EQ(expected, replaced);
+}
+
+TEST_F(ScheduleDialogTest, TheSpinsStepTheFieldUnderTheCaretAndKeepItSelected)
+{
+    m_dialog.m_nChoice = SCHEDULE_SEND_LATER;
+    std::string time, date;
+    std::pair<DWORD, DWORD> timeSelection, dateSelection, timeAfterDate;
+    DialogScript script({{IDC_SCHED_TIME, [&](HWND dialog) {
+                              SetControlText(dialog, IDC_SCHED_TIME, "10:59:58");
+                              SendDlgItemMessageA(dialog, IDC_SCHED_TIME, EM_SETSEL, 4, 4);  // in the minutes
+                              PressSpin(dialog, IDC_SCHED_TIMESPIN, true);
+                              time = ControlText(dialog, IDC_SCHED_TIME);
+                              timeSelection = Selection(dialog, IDC_SCHED_TIME);
+
+                              SetControlText(dialog, IDC_SCHED_DATE, "31/12/2024");
+                              SendDlgItemMessageA(dialog, IDC_SCHED_DATE, EM_SETSEL, 1, 1);  // in the day
+                              PressSpin(dialog, IDC_SCHED_DATESPIN, true);
+                              PressSpin(dialog, IDC_SCHED_DATESPIN, true);
+                              PressSpin(dialog, IDC_SCHED_DATESPIN, false);
+                              date = ControlText(dialog, IDC_SCHED_DATE);
+                              dateSelection = Selection(dialog, IDC_SCHED_DATE);
+                              timeAfterDate = Selection(dialog, IDC_SCHED_TIME);
+                              PostClick(dialog, IDCANCEL);
+                          }}});
+    EXPECT_EQ(IDCANCEL, m_dialog.DoModal());
+    // The minute wraps without carrying into the hour; the upper arrow counts up.
+    EXPECT_EQ("10:00:58", time);
+    EXPECT_EQ(std::make_pair(DWORD{3}, DWORD{5}), timeSelection);
+    // The day wraps within its month without changing the month: 31 -> 1 -> 2 -> 1.
+    EXPECT_EQ("01/12/2024", date);
+    EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{2}), dateSelection);
+    EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{0}), timeAfterDate);
+}
+
+TEST_F(ScheduleDialogTest, EveryChoiceIsReadBackAfterOk)
+{
+    for (int choice : {SCHEDULE_SEND_NOW, SCHEDULE_OFF_PEAK, SCHEDULE_HOLD}) {
+        CDSchedule dialog;
+        dialog.m_stDateTime = MakeTime(2025, 3, 7, 14, 30, 5);
+        DialogScript script({{IDC_SCHED_TIME, [choice](HWND window) {
+                                  Click(window, choice);
+                                  PostClick(window, IDOK);
+                              }}});
+        EXPECT_EQ(IDOK, dialog.DoModal());
+        EXPECT_EQ(choice, dialog.m_nChoice);
+    }
+}

@@ -1,0 +1,177 @@
+#include "send_fax_fixture.h"
+
+#include <commctrl.h>
+
+#include <ostream>
+
+#include "engine/engine_memory.h"
+#include "host/fax_app.h"
+#include "list_test_support.h"
+#include "res/resource.h"
+#include "send/send_pause.h"
+
+using namespace testsupport;
+
+namespace sendfaxtest {
+
+const char kTypeHere[] = "<Type Here>";
+SendFaxTest* SendFaxTest::s_current = nullptr;
+
+namespace {
+const char kHostClass[] = "RWFaxSendFaxTestHost";
+
+template <typename T>
+T EngineCall(const char* name)
+{
+    return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("VOVADO32.dll"), name)));
+}
+
+std::string Str(const char* text) { return text ? text : ""; }
+
+void CountPause(DWORD ms, void* context) { static_cast<std::vector<DWORD>*>(context)->push_back(ms); }
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const Row& row)
+{
+    return out << "{" << row.name << " | " << row.company << " | " << row.fax << "}";
+}
+
+LRESULT CALLBACK SendFaxTest::HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_FAX_PREVIEW_COVER && s_current)
+        s_current->m_previews.push_back(std::to_string(wParam) + " " +
+                                        (lParam ? reinterpret_cast<const char*>(lParam) : "(null)"));
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+BOOL SendFaxTest::RecordHelp(HWND, const char*, UINT command, ULONG_PTR data)
+{
+    if (s_current)
+        s_current->m_help.emplace_back(command, data);
+    return TRUE;
+}
+
+void SendFaxTest::SetUp()
+{
+    SettingsTest::SetUp();
+    s_current = this;
+    ASSERT_TRUE(m_books.WriteBook("Customers", {{"Ann", "Archer", "Archer & Sons", "555 0100", "555 0101"},
+                                                {"Bob", "Baker", "Baker Bros", "", "555 0202"},
+                                                {"Cleo", "Cole", "", "", "555 0303"}}));
+    ASSERT_TRUE(m_books.WriteBook("Suppliers", {{"Dana", "Drake", "Drake Paper", "", "555 0404"}}));
+
+    auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
+    auto open = EngineCall<FAXENGINE(WINAPI*)(HWND, UINT)>("FaxStandInOpen");
+    auto clear = EngineCall<void(WINAPI*)()>("FaxStandInClearScheduled");
+    ASSERT_TRUE(setStore && open && clear);
+    ASSERT_NE(0u, setStore(m_files.File("engine").c_str()));
+    m_engine = open(nullptr, 0);
+    clear();
+    SetSendPauseHook(&CountPause, &m_pauses);
+    g_bNotifyOnCompletion = 0;
+    m_document = m_files.File("abc123.fmf");
+    ASSERT_TRUE(WriteFileBytes(m_document, std::string("FF*\0document", 12)));
+
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = &SendFaxTest::HostProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kHostClass;
+    RegisterClassA(&windowClass);
+    m_host.hWnd = CreateWindowA(kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    CWinApp::SetHelpCall(&SendFaxTest::RecordHelp);
+}
+
+void SendFaxTest::TearDown()
+{
+    m_dialog.reset();
+    CWinApp::SetHelpCall(nullptr);
+    DestroyWindow(m_host.hWnd);
+    SetSendPauseHook(nullptr, nullptr);
+    g_bNotifyOnCompletion = 0;
+    EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInClose")(m_engine);
+    EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder")(nullptr);
+    s_current = nullptr;
+    SettingsTest::TearDown();
+}
+
+CDSendFax& SendFaxTest::Open(int mode, SEND_FAX* job)
+{
+    m_dialog = std::make_unique<CDSendFax>(nullptr, &m_host, job, mode);
+    m_dialog->m_hFaxEngine = m_engine;
+    m_dialog->m_strDocument = m_document;
+    EXPECT_TRUE(m_dialog->Create());
+    ShowWindow(m_dialog->m_hWnd, SW_SHOWNORMAL);
+    SetForegroundWindow(m_dialog->m_hWnd);
+    PumpPending();
+    return *m_dialog;
+}
+
+std::vector<Row> SendFaxTest::Rows() const
+{
+    std::vector<Row> rows;
+    const CRecipientList& list = m_dialog->m_lstRecipients;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        rows.push_back({list.GetItemText(row, 0), list.GetItemText(row, 1), list.GetItemText(row, 2)});
+    return rows;
+}
+
+std::vector<std::string> SendFaxTest::EntryNames() const { return listtest::ColumnTexts(m_dialog->m_lstPhonebook, 0); }
+
+void SendFaxTest::ChooseComboLine(int id, int line) const
+{
+    SendMessageA(Item(id), CB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+void SendFaxTest::SelectRows(int listId, const std::vector<int>& rows) const
+{
+    HWND list = Item(listId);
+    LVITEMA clear = {};
+    clear.stateMask = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    for (int row : rows) {
+        LVITEMA select = {};
+        select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        select.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&select));
+    }
+}
+
+void SendFaxTest::TypeIntoCell(int row, int column, const std::string& text, UINT endKey) const
+{
+    HWND list = Item(IDC_SENDFAX_SENDLIST);
+    RECT cell = {};
+    m_dialog->m_lstRecipients.GetItemRect(row, &cell, LVIR_BOUNDS);
+    int left = cell.left;
+    for (int col = 0; col < column; ++col)
+        left += m_dialog->m_lstRecipients.GetColumnWidth(col);
+    LPARAM point = MAKELPARAM(left + 6, (cell.top + cell.bottom) / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(list, WM_LBUTTONUP, 0, point);
+    HWND editor = GetDlgItem(list, IDC_INPLACE_EDIT);
+    ASSERT_NE(nullptr, editor) << "no editor on row " << row << ", column " << column;
+    SendMessageA(editor, EM_SETSEL, 0, -1);
+    listtest::PostChars(editor, text.empty() ? std::string("\b") : text);
+    listtest::PostKeyDown(editor, endKey);
+    EXPECT_TRUE(listtest::PumpLikeModalLoop([list] { return GetDlgItem(list, IDC_INPLACE_EDIT) == nullptr; }));
+}
+
+std::vector<EngineJob> SendFaxTest::EngineJobs() const
+{
+    auto count = EngineCall<DWORD(WINAPI*)()>("FaxStandInScheduledCount");
+    auto get = EngineCall<DWORD(WINAPI*)(DWORD, SEND_FAX**)>("FaxStandInGetScheduled");
+    std::vector<EngineJob> jobs;
+    for (DWORD i = 0; i < count(); ++i) {
+        SEND_FAX* record = nullptr;
+        if (!get(i, &record) || !record)
+            continue;
+        jobs.push_back({Str(record->szDestName), Str(record->szDestFax), Str(record->szDestPhone),
+                        Str(record->szToCompany), Str(record->szSubject), Str(record->szCover),
+                        Str(record->szComments), Str(record->szFileList)});
+        FreeEngineMemory(record);
+    }
+    return jobs;
+}
+
+}  // namespace sendfaxtest
