@@ -7,6 +7,7 @@
 #include "logs/log_file_names.h"
 #include "logs/log_status_texts.h"
 #include "res/resource.h"
+#include "send/send_fax_dialog.h"
 #include "settings/setting_names.h"
 
 CDRecvLog::CDRecvLog() : CLogPage(IDD_RECVLOG, HELP_CONTEXT_RECVLOG) { ComputeFaxFolderPaths(); }
@@ -126,7 +127,12 @@ void CDRecvLog::OnForward()
     CEngineMemory<SEND_FAX> record;
     if (row < 0 || !FetchLogRecord(RowJobId(row), record))
         return;
-    if (record->szFileList && *record->szFileList)
+    CDSendFax dialog(this, pHostWnd, record.Get(), SENDFAX_OPEN_FORWARD);
+    dialog.m_hFaxEngine = hFaxEngine;
+    dialog.m_strDocument = record->szFileList ? record->szFileList : "";
+    // The dialog takes the document as a TIFF file and makes the engine's form of it anew.
+    if (!dialog.m_strDocument.empty())
         RewriteForwardedDocument(hFaxEngine, ForwardedDocumentPath(record->szFileList));
-    // The Send Fax dialog in its forward mode comes here.
+    dialog.DoModal();
+    record.Release();
 }

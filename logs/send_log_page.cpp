@@ -5,11 +5,15 @@
 #include "framework/resources.h"
 #include "host/fax_app.h"
 #include "host/fax_folders.h"
+#include "logs/full_resolution.h"
 #include "logs/log_file_names.h"
 #include "logs/log_row.h"
 #include "logs/log_status_texts.h"
 #include "res/resource.h"
 #include "send/locale_date_time.h"
+#include "send/schedule_dialog.h"
+#include "send/send_fax_dialog.h"
+#include "send/send_schedule.h"
 #include "settings/setting_names.h"
 
 namespace {
@@ -232,12 +236,51 @@ void CDSendLog::ScheduleAgain(SEND_FAX* record)
 
 void CDSendLog::OnReschedule()
 {
-    // Needs the Schedule dialog.
+    const int row = FirstSelectedRow();
+    if (row < 0)
+        return;
+    const DWORD jobId = RowJobId(row);
+    CDSchedule schedule(m_hWnd);
+    {
+        CEngineMemory<SEND_FAX> record;
+        if (!FetchLogRecord(jobId, record))
+            return;
+        schedule.m_strName = TextOf(record->szDestName);
+        schedule.m_strFax = TextOf(record->szDestFax);
+        schedule.m_stDateTime = {};
+        // A held job is offered at the day it was held for.
+        schedule.m_stDateTime.wYear = static_cast<WORD>(IsHeldJob(*record.Get()) ? record->nYear - 1 : record->nYear);
+        schedule.m_stDateTime.wMonth = static_cast<WORD>(record->nMonth);
+        schedule.m_stDateTime.wDay = static_cast<WORD>(record->nDay);
+        schedule.m_stDateTime.wHour = static_cast<WORD>(record->nHour);
+        schedule.m_stDateTime.wMinute = static_cast<WORD>(record->nMinute);
+        schedule.m_stDateTime.wSecond = static_cast<WORD>(record->nSecond);
+    }
+    if (schedule.DoModal() != IDOK)
+        return;
+
+    CEngineMemory<SEND_FAX> record;
+    if (!FetchLogRecord(jobId, record))
+        return;
+    // The job started or ended while the user chose: there is nothing to reschedule.
+    if (record->nLogType != FAXLOG_WAITING)
+        return;
+    WithdrawJob(record.Get());
+    FillSendSchedule(record.Get(), schedule.m_nChoice, schedule.m_strDate.c_str(), schedule.m_strTime.c_str());
+    ScheduleAgain(record.Get());
 }
 
 void CDSendLog::OnResend()
 {
-    // Needs the Send Fax dialog.
+    CEngineMemory<SEND_FAX> record;
+    if (!FetchSelectedJob(record))
+        return;
+    CDSendFax dialog(this, pHostWnd, record.Get(), SENDFAX_OPEN_RESEND);
+    dialog.m_hFaxEngine = hFaxEngine;
+    dialog.m_strDocument = TextOf(record->szFileList);
+    RestoreFullResolutionDocument(dialog.m_strDocument);
+    dialog.DoModal();
+    record.Release();
 }
 
 void CDSendLog::OnDelete() { DeleteSelectedEntries(&SendKindOfStatus); }

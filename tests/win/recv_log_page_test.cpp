@@ -8,6 +8,7 @@
 #include "log_test_support.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
+#include "standins/dialog_script.h"
 #include "standins/tiff/tiff_document.h"
 #include "tiff_test_files.h"
 
@@ -155,9 +156,20 @@ TEST_F(RecvLogPageTest, AThreePageFaxIsForwardedAsAThreePageTiffDocument)
     OpenSheet();
     HWND page = RecvPage();
     SelectRows(page, {0});
-    Click(page, IDC_RECVLOG_FORWARD);
+    std::string forwarded;
+    int rows = -1;
+    {
+        // The Send Fax dialog opens on the rewritten document; the user cancels it.
+        standintest::DialogScript script({{IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
+                                               forwarded = ReadFileBytes(StoredDocument(received));
+                                               rows = standintest::ListRowCount(dialog, IDC_SENDFAX_SENDLIST);
+                                               standintest::PostClick(dialog, IDCANCEL);
+                                           }}});
+        Click(page, IDC_RECVLOG_FORWARD);
+        EXPECT_EQ(1u, script.Done());
+    }
+    EXPECT_EQ(1, rows);  // only the typing row: a forwarded fax has no recipient yet
 
-    const std::string forwarded = ReadFileBytes(StoredDocument(received));
     EXPECT_EQ("II", forwarded.substr(0, 2));
     tiff::Document document;
     ASSERT_TRUE(tiff::ReadDocument(forwarded, document));

@@ -1,6 +1,7 @@
 // The send log page driven by its buttons and its list: which actions each selection
 // allows, holding and releasing a job through the engine, deleting with and without
 // confirmation, asking the host to show a document, and its help.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,13 @@
 #include "send/locale_date_time.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
+#include "standins/dialog_script.h"
 
 using namespace logtest;
 using namespace testsupport;
+using standintest::ControlText;
+using standintest::DialogScript;
+using standintest::PostClick;
 
 namespace {
 
@@ -296,6 +301,141 @@ TEST_F(SendLogPageTest, ADoubleClickAsksTheHostToShowTheJobsDocument)
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ("Could not locate specified log file.", boxes[0].text);
     EXPECT_EQ(2u, m_requests.size());
+}
+
+TEST_F(SendLogPageTest, ReschedulingOffersTheJobsDayAndHandsTheChoiceToTheEngine)
+{
+    LogJob pending = Job(3, FAXLOG_WAITING, "Ann Archer");
+    pending.fax = "555 0303";
+    WriteJobs({pending});
+    OpenSheet();
+    HWND page = SendPage();
+    SelectRows(page, {0});
+    // The dialog shows the date in the user's order with its own picture.
+    auto OffersDay2024 = [](const std::string& date) {
+        return date.find("2024") != std::string::npos && date.find("10") != std::string::npos &&
+               date.find("2025") == std::string::npos;
+    };
+
+    // Cancelled: the job stays as it was.
+    std::string name, fax, date;
+    {
+        DialogScript script({{IDC_SCHED_TIME, [&](HWND dialog) {
+                                  name = ControlText(dialog, IDC_SCHED_NAME);
+                                  fax = ControlText(dialog, IDC_SCHED_FAX);
+                                  date = ControlText(dialog, IDC_SCHED_DATE);
+                                  PostClick(dialog, IDCANCEL);
+                              }}});
+        Click(page, IDC_SENDLOG_RESCHEDULE);
+        EXPECT_EQ(1u, script.Done());
+    }
+    EXPECT_EQ("Ann Archer", name);
+    EXPECT_EQ("555 0303", fax);
+    EXPECT_TRUE(OffersDay2024(date)) << date;
+    SEND_FAX record;
+    ASSERT_TRUE(EngineJob(3, record));
+
+    // Hold: a year ahead with the marker; the held job is offered at its own day again.
+    {
+        DialogScript script({{IDC_SCHED_TIME, [](HWND dialog) {
+                                  SendMessageA(GetDlgItem(dialog, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
+                                  PostClick(dialog, IDOK);
+                              }}});
+        Click(page, IDC_SENDLOG_RESCHEDULE);
+    }
+    std::string userDefined;
+    ASSERT_TRUE(NewestJob(3, record, userDefined));
+    const DWORD heldId = record.dwJobID;
+    EXPECT_EQ(2025, record.nYear);
+    EXPECT_EQ("On Hold", userDefined);
+    RunEngine();
+    SelectRows(page, {0});
+    {
+        DialogScript script({{IDC_SCHED_TIME, [&](HWND dialog) {
+                                  date = ControlText(dialog, IDC_SCHED_DATE);
+                                  SendMessageA(GetDlgItem(dialog, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
+                                  PostClick(dialog, IDOK);
+                              }}});
+        Click(page, IDC_SENDLOG_RESCHEDULE);
+    }
+    EXPECT_TRUE(OffersDay2024(date)) << date;
+    ASSERT_TRUE(NewestJob(heldId, record, userDefined));
+    const DWORD heldAgainId = record.dwJobID;
+    EXPECT_EQ(2025, record.nYear);  // holding a held job keeps its year
+    EXPECT_EQ("On Hold", userDefined);
+
+    // Send Now: the marker goes and the job starts at once.
+    RunEngine();
+    SelectRows(page, {0});
+    {
+        DialogScript script({{IDC_SCHED_TIME, [](HWND dialog) {
+                                  SendMessageA(GetDlgItem(dialog, IDC_SCHED_SENDNOW), BM_CLICK, 0, 0);
+                                  PostClick(dialog, IDOK);
+                              }}});
+        Click(page, IDC_SENDLOG_RESCHEDULE);
+    }
+    ASSERT_TRUE(NewestJob(heldAgainId, record, userDefined));
+    EXPECT_EQ("<null>", userDefined);
+    EXPECT_EQ((std::vector<int>{2024, 5, 1, 9, 0}),
+              (std::vector<int>{record.nYear, record.nMonth, record.nDay, record.nHour, record.nMinute}));
+}
+
+TEST_F(SendLogPageTest, AJobThatStartedWhileTheUserChoseIsLeftAlone)
+{
+    LogJob due = Job(3, FAXLOG_WAITING, "Ann");
+    due.year = 2024, due.month = 5, due.day = 1, due.hour = 8;
+    due.cover = "cover";
+    WriteJobs({due});
+    OpenSheet();
+    HWND page = SendPage();
+    SelectRows(page, {0});
+    const DWORD deletesBefore = CallCount("FaxLogDelete");
+    const DWORD schedulesBefore = CallCount("FaxSchedule");
+    {
+        DialogScript script({{IDC_SCHED_TIME, [&](HWND dialog) {
+                                  StepEngine();  // the engine starts sending it meanwhile
+                                  PostClick(dialog, IDOK);
+                              }}});
+        Click(page, IDC_SENDLOG_RESCHEDULE);
+        EXPECT_EQ(1u, script.Done());
+    }
+    EXPECT_EQ(deletesBefore, CallCount("FaxLogDelete"));
+    EXPECT_EQ(schedulesBefore, CallCount("FaxSchedule"));
+    SEND_FAX record;
+    ASSERT_TRUE(EngineJob(3, record));
+    EXPECT_EQ(FAXLOG_SENDING, record.nLogType);
+}
+
+TEST_F(SendLogPageTest, ResendingRestoresTheFullResolutionDocumentAndOffersTheRecipient)
+{
+    ASSERT_TRUE(WriteFileBytes(Document("A1.fmf"), "FF*\0engine form"));
+    ASSERT_TRUE(WriteFileBytes(Document("A1.tif"), "low resolution"));
+    ASSERT_TRUE(WriteFileBytes(Document("A1.LRS"), "full resolution"));
+    LogJob sent = Job(1, FAXLOG_SENT, "Ann Archer");
+    sent.fileList = Document("A1.fmf");
+    WriteJobs({sent});
+    OpenSheet();
+    HWND page = SendPage();
+    SelectRows(page, {0});
+    std::string tifWhileOpen;
+    bool lrsWhileOpen = true;
+    std::vector<std::string> names;
+    {
+        DialogScript script({{IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
+                                  tifWhileOpen = ReadFileBytes(Document("A1.tif"));
+                                  lrsWhileOpen = PathExists(Document("A1.LRS"));
+                                  for (int row = 0; row < standintest::ListRowCount(dialog, IDC_SENDFAX_SENDLIST); ++row)
+                                      names.push_back(standintest::ListCell(dialog, IDC_SENDFAX_SENDLIST, row, 0));
+                                  PostClick(dialog, IDCANCEL);
+                              }}});
+        Click(page, IDC_SENDLOG_RESEND);
+        EXPECT_EQ(1u, script.Done());
+    }
+    EXPECT_EQ("full resolution", tifWhileOpen);
+    EXPECT_FALSE(lrsWhileOpen);
+    EXPECT_NE(std::find(names.begin(), names.end(), "Ann Archer"), names.end());
+    SEND_FAX record;
+    EXPECT_TRUE(EngineJob(1, record));  // cancelled: the log keeps the job
 }
 
 TEST_F(SendLogPageTest, EachPageOpensItsOwnHelp)
