@@ -419,11 +419,13 @@ TEST_F(SendLogPageTest, ResendingRestoresTheFullResolutionDocumentAndOffersTheRe
     SelectRows(page, {0});
     std::string tifWhileOpen;
     bool lrsWhileOpen = true;
+    bool sheetEnabledWhileOpen = true;
     std::vector<std::string> names;
     {
         DialogScript script({{IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
                                   tifWhileOpen = ReadFileBytes(Document("A1.tif"));
                                   lrsWhileOpen = PathExists(Document("A1.LRS"));
+                                  sheetEnabledWhileOpen = IsWindowEnabled(m_sheet->m_hWnd) != FALSE;
                                   for (int row = 0; row < standintest::ListRowCount(dialog, IDC_SENDFAX_SENDLIST); ++row)
                                       names.push_back(standintest::ListCell(dialog, IDC_SENDFAX_SENDLIST, row, 0));
                                   PostClick(dialog, IDCANCEL);
@@ -433,6 +435,8 @@ TEST_F(SendLogPageTest, ResendingRestoresTheFullResolutionDocumentAndOffersTheRe
     }
     EXPECT_EQ("full resolution", tifWhileOpen);
     EXPECT_FALSE(lrsWhileOpen);
+    EXPECT_FALSE(sheetEnabledWhileOpen);  // the dialog is modal over the whole sheet
+    EXPECT_TRUE(IsWindowEnabled(m_sheet->m_hWnd));
     EXPECT_NE(std::find(names.begin(), names.end(), "Ann Archer"), names.end());
     SEND_FAX record;
     EXPECT_TRUE(EngineJob(1, record));  // cancelled: the log keeps the job
