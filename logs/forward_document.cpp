@@ -62,8 +62,20 @@ void RewriteForwardedDocument(FAXENGINE hFaxEngine, const std::string& document)
     if (copy.empty())
         return;
     CopyPagesToTiff(document, copy);
-    DeleteFileA(document.c_str());
+    // Nothing could be copied: the received document stays as it is.
+    if (GetFileAttributesA(copy.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return;
+    // The engine writes a new document under the name; the old one waits aside until it has.
+    std::string aside;
+    if (!ReplaceLastChars(document, 3, "FMP", &aside) || !MoveFileExA(document.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING))
+        aside.clear();
     FaxCreate(hFaxEngine, copy.c_str(), document.c_str(), 0);
-    MarkAsTiff(document);
+    if (GetFileAttributesA(document.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        MarkAsTiff(document);
+        if (!aside.empty())
+            DeleteFileA(aside.c_str());
+    } else if (!aside.empty()) {
+        MoveFileA(aside.c_str(), document.c_str());
+    }
     DeleteFileA(copy.c_str());
 }

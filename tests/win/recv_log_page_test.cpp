@@ -180,6 +180,29 @@ TEST_F(RecvLogPageTest, AThreePageFaxIsForwardedAsAThreePageTiffDocument)
     EXPECT_EQ(copiesBefore, TemporaryCopies());
 }
 
+TEST_F(RecvLogPageTest, ADocumentThatCannotBeReadIsForwardedAsItIs)
+{
+    ASSERT_TRUE(WriteFileBytes(Document("fax.tif"), testfiles::MakeTiff(1)));
+    const DWORD received = AddReceived("Sender", "555 0100", Document("fax.tif").c_str(), 0, 0);
+    const std::string damaged("FF*\0\xff\xff\xff\x7f damaged", 16);
+    ASSERT_TRUE(WriteFileBytes(StoredDocument(received), damaged));
+    OpenSheet();
+    HWND page = RecvPage();
+    SelectRows(page, {0});
+    std::string whileOpen;
+    {
+        BoxAnswerer conversionComplaints(IDOK);
+        standintest::DialogScript script({{IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
+                                               whileOpen = ReadFileBytes(StoredDocument(received));
+                                               standintest::PostClick(dialog, IDCANCEL);
+                                           }}});
+        Click(page, IDC_RECVLOG_FORWARD);
+        EXPECT_EQ(1u, script.Done());
+    }
+    EXPECT_EQ(damaged, whileOpen);
+    EXPECT_EQ(damaged, ReadFileBytes(StoredDocument(received)));
+}
+
 TEST_F(RecvLogPageTest, AFaxTheEngineLostCannotBeForwarded)
 {
     const DWORD received = AddReceived("Sender", "555 0100", nullptr, 1, 0);
