@@ -24,11 +24,15 @@ size_t EngineBlockSize(const void* block)
 
 bool IsLogOpened(SHORT result) { return result >= 1 && result < FAXLOG_INIT_FIRST_FAILURE; }
 
+// A log counts its entries in 16 bits: an engine that announces more blocks than they fill
+// is not followed any further.
+constexpr int kMostBlocks = 32767 / FAXLOG_BLOCK_ENTRIES + 1;
+
 // Reads the open log block by block and hands every record to visit.
 template <typename Visit>
 void WalkOpenLog(FAXENGINE engine, Visit visit)
 {
-    for (;;) {
+    for (int blocks = 0; blocks < kMostBlocks; ++blocks) {
         CEngineMemory<SEND_FAX> block;
         SHORT count = FAXLOG_BLOCK_ENTRIES;
         SHORT result = FaxLogNextBlock(engine, block.Receive(), &count);
