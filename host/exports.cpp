@@ -11,6 +11,7 @@
 #include "logs/log_pages.h"
 #include "logs/refresh_logs.h"
 #include "res/resource.h"
+#include "setup/fax_setup_sheet.h"
 #include "status/fax_status.h"
 
 namespace {
@@ -91,21 +92,25 @@ int WINAPI FaxDLL_OnFaxModifyPhonebooks(FAXHOSTWND* pHostWnd)
 void WINAPI FaxDLL_OnFaxGeneralSetup(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    RunFaxSetupSheet(pHostWnd, kSetupPageGeneral, hFaxEngine);
 }
 
 void WINAPI FaxDLL_OnFaxModemSetup(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    RunFaxSetupSheet(pHostWnd, kSetupPageModem, hFaxEngine);
 }
 
 void WINAPI FaxDLL_OnFaxHeaderSetup(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    RunFaxSetupSheet(pHostWnd, kSetupPageHeader, hFaxEngine);
 }
 
 void WINAPI FaxDLL_OnFaxLogSetup(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    RunFaxSetupSheet(pHostWnd, kSetupPageLogSetup, hFaxEngine);
 }
 
 }  // extern "C"

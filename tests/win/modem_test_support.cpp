@@ -1,0 +1,165 @@
+#include "modem_test_support.h"
+
+#include <cstdio>
+
+#include "RWFaxDlg.h"
+#include "setup/engine_device_switch.h"
+#include "setup/modem_control_panel.h"
+#include "setup/modem_set_page.h"
+#include "setup/platform_version.h"
+
+namespace testsupport {
+
+namespace {
+template <typename T>
+T EngineCall(const char* name)
+{
+    return LoadedLibraryCall<T>("VOVADO32.dll", name);
+}
+
+std::string FourDigits(int n)
+{
+    char text[16] = {};
+    std::snprintf(text, sizeof text, "%04d", n);
+    return text;
+}
+
+const char kMailClass[] = "RWFaxTestMailrunner";
+std::vector<UINT>* t_mailMessages = nullptr;
+
+void WriteModemKey(const std::string& path, const ModemEntry& modem, const char* nameValue)
+{
+    if (!modem.name.empty())
+        WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), nameValue, modem.name);
+    if (!modem.attachedTo.empty())
+        WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), "AttachedTo", modem.attachedTo);
+    if (!modem.matchingDeviceId.empty())
+        WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), "MatchingDeviceId", modem.matchingDeviceId);
+    if (!modem.reset.empty())
+        WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), "Reset", modem.reset);
+    if (!modem.init.empty())
+        WriteRegistryString(HKEY_LOCAL_MACHINE, (path + "\\Init").c_str(), "1", modem.init);
+    if (modem.name.empty() && modem.attachedTo.empty() && modem.matchingDeviceId.empty())
+        WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), "DriverDesc", "modem");
+}
+}  // namespace
+
+void ModemSetupTest::SetUp()
+{
+    SetupSheetTest::SetUp();
+    for (const char* tree : {"System\\CurrentControlSet\\Services\\Class", "System\\CurrentControlSet\\Services\\Modem",
+                             "System\\CurrentControlSet\\Enum\\ROOT\\MODEM", "Enum"})
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, tree);
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, (std::string("System\\CurrentControlSet\\Control\\Class\\") + kModemClassGuid).c_str());
+
+    SetPlatformIdQuery(&ModemSetupTest::PlatformId, &m_platformId);
+    SetDeviceReleaseWait(&ModemSetupTest::RecordWait, this);
+    SetProgramStart(&ModemSetupTest::RecordStart, this);
+
+    m_store = std::make_unique<TempFolder>();
+    auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
+    auto open = EngineCall<FAXENGINE(WINAPI*)(HWND, UINT)>("FaxStandInOpen");
+    ASSERT_TRUE(setStore && open);
+    ASSERT_NE(0u, setStore(m_store->File("engine").c_str()));
+    m_engine = open(nullptr, 0);
+    AcceptOnlyPorts({});
+
+    t_mailMessages = new std::vector<UINT>();
+    WNDCLASSA mailClass = {};
+    mailClass.lpfnWndProc = &ModemSetupTest::MailWindowProc;
+    mailClass.hInstance = GetModuleHandleA(nullptr);
+    mailClass.lpszClassName = kMailClass;
+    RegisterClassA(&mailClass);
+    m_mailWindow = CreateWindowA(kMailClass, kMailApplicationTitle, WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, m_mailWindow);
+    g_bAutoReceiveAtOpen = FALSE;
+    g_bForwardAtOpen = FALSE;
+}
+
+void ModemSetupTest::TearDown()
+{
+    SetupSheetTest::TearDown();  // the sheet goes first
+    if (m_mailWindow)
+        DestroyWindow(m_mailWindow);
+    delete t_mailMessages;
+    t_mailMessages = nullptr;
+    auto close = EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInClose");
+    auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
+    AcceptOnlyPorts({});
+    if (close)
+        close(m_engine);
+    if (setStore)
+        setStore(nullptr);
+    m_store.reset();
+    SetProgramStart(nullptr, nullptr);
+    SetDeviceReleaseWait(nullptr, nullptr);
+    SetPlatformIdQuery(nullptr, nullptr);
+    g_bAutoReceiveAtOpen = FALSE;
+    g_bForwardAtOpen = FALSE;
+}
+
+LRESULT CALLBACK ModemSetupTest::MailWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_FAX_MODEM_CHANGED && t_mailMessages && wParam == 0 && lParam == 0)
+        t_mailMessages->push_back(message);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::vector<UINT> ModemSetupTest::MailMessages() const
+{
+    PumpPending();
+    return t_mailMessages ? *t_mailMessages : std::vector<UINT>();
+}
+
+void ModemSetupTest::InstallModem95(int position, const ModemEntry& modem)
+{
+    WriteModemKey("System\\CurrentControlSet\\Services\\Class\\Modem\\" + FourDigits(position), modem, "Model");
+}
+
+void ModemSetupTest::InstallModemNT(int n, const ModemEntry& modem)
+{
+    const std::string instance = "ROOT\\MODEM\\" + FourDigits(n);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Modem\\Enum", std::to_string(n).c_str(),
+                        instance);
+    const std::string deviceKey = "System\\CurrentControlSet\\Enum\\" + instance;
+    const std::string driver = std::string(kModemClassGuid) + "\\" + FourDigits(n);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, deviceKey.c_str(), "Driver", driver);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, deviceKey.c_str(), "ClassGUID", kModemClassGuid);
+    WriteModemKey("System\\CurrentControlSet\\Control\\Class\\" + driver, modem, "FriendlyName");
+}
+
+void ModemSetupTest::AddDeviceTreePort(const std::string& bus, const std::string& device, const std::string& portName)
+{
+    WriteRegistryString(HKEY_LOCAL_MACHINE, ("Enum\\" + bus + "\\" + device + "\\0000").c_str(), "PortName", portName);
+}
+
+std::vector<DWORD> ModemSetupTest::ActiveDevices() const
+{
+    auto active = EngineCall<DWORD(WINAPI*)(DWORD*, DWORD)>("FaxStandInGetActiveDevices");
+    DWORD ports[16] = {};
+    DWORD count = active ? active(ports, 16) : 0;
+    return std::vector<DWORD>(ports, ports + (count < 16 ? count : 16));
+}
+
+std::string ModemSetupTest::EngineConfig(const char* key) const
+{
+    auto config = EngineCall<DWORD(WINAPI*)(const char*, char*, DWORD)>("FaxStandInGetConfig");
+    char value[64] = {};
+    return config && config(key, value, sizeof value) ? value : "<unset>";
+}
+
+DWORD ModemSetupTest::CallCount(const char* call) const
+{
+    auto count = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInCallCount");
+    return count ? count(call) : 0;
+}
+
+void ModemSetupTest::AcceptOnlyPorts(std::vector<DWORD> ports) const
+{
+    auto setDevices = EngineCall<void(WINAPI*)(const DWORD*, DWORD)>("FaxStandInSetDevices");
+    if (setDevices)
+        setDevices(ports.data(), static_cast<DWORD>(ports.size()));
+}
+
+}  // namespace testsupport
