@@ -15,9 +15,10 @@ CDialog::~CDialog()
 
 INT_PTR CDialog::DoModal()
 {
-    // A modal dialog disables its owner for its lifetime, like the system's dialog box.
-    HWND owner = m_hWndParentInit;
-    bool ownerWasEnabled = owner && IsWindow(owner) && IsWindowEnabled(owner);
+    // A modal dialog disables its owner for its lifetime, like the system's dialog box. A
+    // child window (a property page) cannot own it: its top-level window does.
+    HWND owner = m_hWndParentInit && IsWindow(m_hWndParentInit) ? GetAncestor(m_hWndParentInit, GA_ROOT) : nullptr;
+    bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     m_bModal = true;
     m_bEndModal = false;
     m_nModalResult = -1;

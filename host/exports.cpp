@@ -7,7 +7,9 @@
 #include "host/send_fax_entry.h"
 #include "phonebook/manage_books.h"
 #include "phonebook/phonebook_library.h"
+#include "logs/fax_logs_sheet.h"
 #include "logs/log_pages.h"
+#include "logs/refresh_logs.h"
 #include "res/resource.h"
 #include "setup/fax_setup_sheet.h"
 #include "status/fax_status.h"
@@ -65,13 +67,13 @@ DWORD WINAPI FaxDLL_NotifyOfModem(const DWORD* pdwModemNumber)
 void WINAPI FaxDLL_OnRefreshLogs(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    // Log ageing comes with the log pages.
+    RefreshFaxLogs(pHostWnd, hFaxEngine);
 }
 
 void WINAPI FaxDLL_OnFaxLogs(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    // The Fax Logs sheet is not part of this module yet.
+    RunFaxLogsSheet(pHostWnd, hFaxEngine);
 }
 
 void WINAPI FaxDLL_OnFaxPhonebooks(DWORD dwUnused)

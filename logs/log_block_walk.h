@@ -1,0 +1,13 @@
+#pragma once
+// Walking a block of log records as the engine hands it out: the delivered records back to
+// back, each nRecLength bytes long, the walk ending early at a record whose job id is 0.
+// When the block's size is known, no record is read that does not lie wholly inside it.
+#include <cstddef>
+#include <functional>
+
+#include "SendFax.h"
+
+// Calls visit for each record in order, at most `count` of them, and returns how many were
+// visited. blockBytes 0 means the size is unknown and the engine's lengths are trusted. A
+// record length too short to hold a record ends the walk after that record.
+int WalkLogBlock(void* block, size_t blockBytes, int count, const std::function<void(SEND_FAX*)>& visit);

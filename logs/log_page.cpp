@@ -1,0 +1,188 @@
+#include "logs/log_page.h"
+
+#include "engine/fax_engine.h"
+#include "framework/data_exchange.h"
+#include "framework/message_box.h"
+#include "framework/resources.h"
+#include "logs/log_age.h"
+#include "logs/log_block_walk.h"
+#include "logs/log_file_names.h"
+#include "logs/log_list_layout.h"
+#include "logs/log_row.h"
+#include "res/resource.h"
+#include "send/send_schedule.h"
+#include "settings/setting_names.h"
+#include "settings/setting_readers.h"
+
+namespace {
+// The size of a block the engine handed out, 0 when it is not global memory.
+size_t EngineBlockSize(const void* block)
+{
+    HGLOBAL memory = GlobalHandle(block);
+    return memory ? GlobalSize(memory) : 0;
+}
+
+bool IsLogOpened(SHORT result) { return result >= 1 && result < FAXLOG_INIT_FIRST_FAILURE; }
+
+// A log counts its entries in 16 bits: an engine that announces more blocks than they fill
+// is not followed any further.
+constexpr int kMostBlocks = 32767 / FAXLOG_BLOCK_ENTRIES + 1;
+
+// Reads the open log block by block and hands every record to visit.
+template <typename Visit>
+void WalkOpenLog(FAXENGINE engine, Visit visit)
+{
+    for (int blocks = 0; blocks < kMostBlocks; ++blocks) {
+        CEngineMemory<SEND_FAX> block;
+        SHORT count = FAXLOG_BLOCK_ENTRIES;
+        SHORT result = FaxLogNextBlock(engine, block.Receive(), &count);
+        if (count <= 0 || !block)
+            return;
+        WalkLogBlock(block.Get(), EngineBlockSize(block.Get()), count, visit);
+        if (result != FAXLOG_MORE_BLOCKS)
+            return;
+    }
+}
+}  // namespace
+
+CLogPage::CLogPage(UINT templateId, UINT helpContext) : CPropertyPage(templateId, true)
+{
+    m_nIDHelp = helpContext;
+}
+
+void CLogPage::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_LOG_LIST, m_lstLog); }
+
+void CLogPage::LoadLogKind(int kind, int* index)
+{
+    if (!OpenLogForListing(kind))
+        return;
+    WalkOpenLog(hFaxEngine, [&](SEND_FAX* record) {
+        SetLogRow(record, *index, kind, m_lstLog);
+        ++*index;
+    });
+}
+
+void CLogPage::FillList(const std::vector<int>& kinds)
+{
+    SetupLogList(m_lstLog);
+    // Filling with redrawing off is many times faster.
+    m_lstLog.SendMessage(WM_SETREDRAW, FALSE);
+    int index = 0;
+    for (int kind : kinds)
+        LoadLogKind(kind, &index);
+    m_lstLog.SendMessage(WM_SETREDRAW, TRUE);
+    InvalidateRect(m_lstLog.m_hWnd, nullptr, TRUE);
+}
+
+void CLogPage::ApplyLogChange(SEND_FAX* record, DWORD change, const std::vector<int>& kinds)
+{
+    // Before the page was first shown it has no list yet: it reads the log when it opens.
+    if (!record || !m_lstLog.m_hWnd)
+        return;
+    const int kind = record->nLogType;
+    bool handled = false;
+    for (int k : kinds)
+        handled = handled || k == kind;
+    if (!handled)
+        return;
+    if (change == FAXLOG_CHANGE_UPDATED) {
+        SetLogRow(record, m_lstLog.GetItemCount(), kind, m_lstLog);
+    } else if (change == FAXLOG_CHANGE_REMOVED) {
+        int row = FindLogRow(m_lstLog, record->dwJobID);
+        if (row >= 0)
+            m_lstLog.DeleteItem(row);
+    }
+}
+
+void CLogPage::DeleteLogEntry(const SEND_FAX* record, int kind)
+{
+    const std::string fileList = record->szFileList ? record->szFileList : "";
+    if (!fileList.empty()) {
+        TellHost(WM_FAXDOC_REMOVED, DocumentFolder(kind) + "\\" + DocumentNameWithoutExtension(fileList));
+        std::string sibling;
+        if (ReplaceLastChars(fileList, 3, "tif", &sibling))
+            DeleteFileA(sibling.c_str());
+        if (ReplaceLastChars(fileList, 3, "LRS", &sibling))
+            DeleteFileA(sibling.c_str());
+    }
+    FaxLogDelete(hFaxEngine, record->dwJobID, static_cast<SHORT>(kind));
+}
+
+void CLogPage::AgeLogKind(int kind, DWORD* count)
+{
+    if (!IsLogOpened(FaxLogInit(hFaxEngine, static_cast<SHORT>(kind))))
+        return;
+    if (count)
+        *count = 0;
+    const AgeingSettings settings = Ageing();
+    DWORD enabled = 1;
+    if (TryReadSettingNumber(settings.enableName, &enabled) && enabled == 0)
+        return;
+    DWORD days = settings.defaultDays;
+    if (!TryReadSettingNumber(settings.daysName, &days) && !settings.hasDefaultDays)
+        return;
+
+    const SYSTEMTIME local = SendNow();
+    uint64_t now = 0;
+    if (!LogEntryFileTime(local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond, &now))
+        return;
+    if (FaxLogGetCount(hFaxEngine, static_cast<SHORT>(kind)) < 1)
+        return;
+    WalkOpenLog(hFaxEngine, [&](SEND_FAX* record) {
+        uint64_t entryTime = 0;
+        if (!MayAge(*record) ||
+            !LogEntryFileTime(record->nYear, record->nMonth, record->nDay, record->nHour, record->nMinute,
+                              record->nSecond, &entryTime) ||
+            !IsLogEntryAged(entryTime, days, now))
+            return;
+        DeleteLogEntry(record, record->nLogType);
+        if (count)
+            ++*count;
+    });
+}
+
+std::vector<int> CLogPage::SelectedRows() const
+{
+    std::vector<int> rows;
+    for (int row = m_lstLog.GetNextItem(-1, LVNI_SELECTED); row >= 0; row = m_lstLog.GetNextItem(row, LVNI_SELECTED))
+        rows.push_back(row);
+    return rows;
+}
+
+int CLogPage::FirstSelectedRow() const { return m_lstLog.GetNextItem(-1, LVNI_SELECTED); }
+
+bool CLogPage::FetchLogRecord(DWORD jobId, CEngineMemory<SEND_FAX>& record)
+{
+    if (FaxLogFind(hFaxEngine, record.Receive(), jobId) == FAXENGINE_OK && record)
+        return true;
+    record.Release();
+    FaxMessageBoxId(m_hWnd, IDS_LOG_NOT_FOUND, 0, MB_OK);
+    return false;
+}
+
+bool CLogPage::ConfirmDelete(int count)
+{
+    DWORD confirm = 1;
+    if (TryReadSettingNumber(kConfirmDeletes, &confirm) && confirm == 0)
+        return true;
+    const std::string text =
+        count == 1 ? LoadModuleString(IDS_CONFIRM_DELETE_LOG) : FormatModuleString(IDS_CONFIRM_DELETE_LOGS, count);
+    const std::string caption = LoadModuleString(IDS_DELETE_LOG_CAPTION);
+    return FaxMessageBox(m_hWnd, text, caption.c_str(), MB_OKCANCEL | MB_ICONSTOP) == IDOK;
+}
+
+bool CLogPage::DeleteRowEntry(int row, int kind)
+{
+    CEngineMemory<SEND_FAX> record;
+    if (!FetchLogRecord(RowJobId(row), record))
+        return false;
+    DeleteLogEntry(record.Get(), kind);
+    m_lstLog.DeleteItem(row);
+    return true;
+}
+
+void CLogPage::TellHost(UINT message, const std::string& path) const
+{
+    if (HWND host = HostWindow())
+        ::SendMessageA(host, message, 0, reinterpret_cast<LPARAM>(path.c_str()));
+}

@@ -1,0 +1,334 @@
+#include "log_test_support.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "engine/engine_memory.h"
+#include "host/fax_app.h"
+#include "send/send_schedule.h"
+
+using namespace testsupport;
+
+namespace logtest {
+namespace {
+
+constexpr UINT kEngineMessage = WM_APP + 17;
+constexpr char kHostClass[] = "RWFaxLogTestHost";
+
+template <typename T>
+T EngineCall(const char* name)
+{
+    return LoadedLibraryCall<T>("VOVADO32.dll", name);
+}
+
+SYSTEMTIME g_now;
+SYSTEMTIME FixedNow() { return g_now; }
+
+std::string JobFileText(const LogJob& job)
+{
+    char start[32];
+    std::snprintf(start, sizeof start, "%04d-%02d-%02d %02d:%02d:%02d", job.year, job.month, job.day, job.hour,
+                  job.minute, job.second);
+    std::string text = "[Job]\r\n";
+    auto line = [&](const char* key, const std::string& value) { text += std::string(key) + "=" + value + "\r\n"; };
+    line("JobID", std::to_string(job.id));
+    line("LogType", std::to_string(job.kind));
+    line("State", std::to_string(job.state));
+    line("Error", std::to_string(job.error));
+    line("Start", start);
+    line("TotalPages", std::to_string(job.totalPages));
+    line("ReceivedPages", std::to_string(job.receivedPages));
+    line("DestName", job.name);
+    line("DestFax", job.fax);
+    line("ToCompany", job.company);
+    if (!job.fileList.empty())
+        line("FileList", job.fileList);
+    if (job.held)
+        line("UserDefined", "On Hold");
+    else if (!job.userDefined.empty())
+        line("UserDefined", job.userDefined);
+    if (!job.cover.empty())
+        line("Cover", job.cover);
+    return text;
+}
+
+std::string ItemText(HWND list, int row, int column)
+{
+    std::vector<char> text(8192);
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text.data();
+    item.cchTextMax = static_cast<int>(text.size());
+    LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    // A cut text need not be terminated: the length tells where it ends.
+    return std::string(text.data(), static_cast<size_t>(std::max<LRESULT>(0, std::min<LRESULT>(length, 8191))));
+}
+
+thread_local BoxAnswerer* t_answerer = nullptr;
+
+// The icon a message box shows, as its MB_ICON style; 0 for none or another.
+BOOL CALLBACK FindIcon(HWND child, LPARAM context)
+{
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+        return TRUE;
+    *reinterpret_cast<HICON*>(context) = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    return FALSE;
+}
+
+UINT IconStyle(HWND box)
+{
+    HICON icon = nullptr;
+    EnumChildWindows(box, &FindIcon, reinterpret_cast<LPARAM>(&icon));
+    if (!icon)
+        return 0;
+    if (icon == LoadIconA(nullptr, IDI_HAND))
+        return MB_ICONSTOP;
+    if (icon == LoadIconA(nullptr, IDI_EXCLAMATION))
+        return MB_ICONEXCLAMATION;
+    if (icon == LoadIconA(nullptr, IDI_ASTERISK))
+        return MB_ICONINFORMATION;
+    if (icon == LoadIconA(nullptr, IDI_QUESTION))
+        return MB_ICONQUESTION;
+    return 0xFFFFFFFF;
+}
+}  // namespace
+
+LRESULT CALLBACK LogPagesTest::HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<LogPagesTest*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && (message == WM_FAXDOC_REMOVED || message == WM_FAXDOC_VIEW)) {
+        self->m_requests.push_back({message, lParam ? reinterpret_cast<const char*>(lParam) : "<null>"});
+        return 0;
+    }
+    if (message == kEngineMessage) {
+        // As a host does: log events go to the open pages.
+        const auto* event = reinterpret_cast<const FAXENGINE_EVENT*>(lParam);
+        if (wParam == FAXEVENT_SEND_LOG && g_pSendLogPage)
+            g_pSendLogPage->OnLogChanged(event->pRecord, event->dwCode);
+        if (wParam == FAXEVENT_RECEIVE_LOG && g_pRecvLogPage)
+            g_pRecvLogPage->OnLogChanged(event->pRecord, event->dwCode);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void LogPagesTest::SetUp()
+{
+    SettingsTest::SetUp();
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = &LogPagesTest::HostProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kHostClass;
+    RegisterClassA(&windowClass);
+    m_host.hWnd = CreateWindowA(kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, m_host.hWnd);
+    SetWindowLongPtrA(m_host.hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+
+    CreateDirectoryA(StoreFolder().c_str(), nullptr);
+    SetNow(2025, 3, 10, 12, 0, 0);
+    auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
+    auto open = EngineCall<FAXENGINE(WINAPI*)(HWND, UINT)>("FaxStandInOpen");
+    ASSERT_TRUE(setStore && open);
+    ASSERT_NE(0u, setStore(StoreFolder().c_str()));
+    m_engine = open(m_host.hWnd, kEngineMessage);
+    g_bNotifyOnCompletion = 0;
+}
+
+void LogPagesTest::TearDown()
+{
+    m_sheet.reset();
+    EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInClose")(m_engine);
+    EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder")(nullptr);
+    EngineCall<void(WINAPI*)(const SYSTEMTIME*)>("FaxStandInSetClock")(nullptr);
+    SetSendClock(nullptr);
+    g_bNotifyOnCompletion = 0;
+    DestroyWindow(m_host.hWnd);
+    SettingsTest::TearDown();
+}
+
+void LogPagesTest::WriteJobs(const std::vector<LogJob>& jobs)
+{
+    const std::string folder = StoreFolder() + "\\Jobs";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (const LogJob& job : jobs) {
+        char name[32];
+        std::snprintf(name, sizeof name, "\\J%08u.job", static_cast<unsigned>(job.id));
+        ASSERT_TRUE(WriteFileBytes(folder + name, JobFileText(job)));
+    }
+    ASSERT_NE(0u, EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder")(StoreFolder().c_str()));
+}
+
+void LogPagesTest::SetNow(int year, int month, int day, int hour, int minute, int second)
+{
+    g_now = {};
+    g_now.wYear = static_cast<WORD>(year);
+    g_now.wMonth = static_cast<WORD>(month);
+    g_now.wDay = static_cast<WORD>(day);
+    g_now.wHour = static_cast<WORD>(hour);
+    g_now.wMinute = static_cast<WORD>(minute);
+    g_now.wSecond = static_cast<WORD>(second);
+    SetSendClock(&FixedNow);
+    EngineCall<void(WINAPI*)(const SYSTEMTIME*)>("FaxStandInSetClock")(&g_now);
+}
+
+void LogPagesTest::RunEngine()
+{
+    auto tick = EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInTick");
+    for (int step = 0; step < 100 && tick(m_engine); ++step) {
+    }
+}
+
+void LogPagesTest::StepEngine() { EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInTick")(m_engine); }
+
+void LogPagesTest::OpenSheet()
+{
+    m_sheet = std::make_unique<CFaxLogsSheet>(&m_host, m_engine);
+    ASSERT_TRUE(m_sheet->Create(m_host.hWnd));
+}
+
+HWND LogPagesTest::RecvPage()
+{
+    m_sheet->SetActivePage(0);
+    return m_sheet->RecvLog().m_hWnd;
+}
+
+HWND LogPagesTest::SendPage()
+{
+    m_sheet->SetActivePage(1);
+    return m_sheet->SendLog().m_hWnd;
+}
+
+std::vector<std::vector<std::string>> LogPagesTest::Rows(HWND page) const
+{
+    HWND list = List(page);
+    std::vector<std::vector<std::string>> rows;
+    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::vector<std::string> texts;
+        for (int column = 0; column < 7; ++column)
+            texts.push_back(ItemText(list, row, column));
+        rows.push_back(texts);
+    }
+    return rows;
+}
+
+std::vector<std::string> LogPagesTest::Column(HWND page, int column) const
+{
+    std::vector<std::string> texts;
+    for (const auto& row : Rows(page))
+        texts.push_back(row[static_cast<size_t>(column)]);
+    return texts;
+}
+
+DWORD LogPagesTest::RowJobId(HWND page, int row) const
+{
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    SendMessageA(List(page), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return static_cast<DWORD>(item.lParam);
+}
+
+void LogPagesTest::SelectRows(HWND page, const std::vector<int>& rows) const
+{
+    LVITEMA none = {};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(List(page), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    for (int row : rows) {
+        LVITEMA selected = {};
+        selected.stateMask = LVIS_SELECTED;
+        selected.state = LVIS_SELECTED;
+        SendMessageA(List(page), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&selected));
+    }
+}
+
+void LogPagesTest::DoubleClickRow(HWND page, int row) const
+{
+    HWND list = List(page);
+    RECT rect = {};
+    rect.left = LVIR_LABEL;
+    SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+    LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+void LogPagesTest::Click(HWND page, int buttonId) const
+{
+    SendMessageA(GetDlgItem(page, buttonId), BM_CLICK, 0, 0);
+}
+
+std::vector<AnsweredBox> LogPagesTest::ClickAnswering(HWND page, int buttonId, int answer)
+{
+    BoxAnswerer answerer(answer);
+    Click(page, buttonId);
+    return answerer.Boxes();
+}
+
+std::vector<AnsweredBox> LogPagesTest::DoubleClickAnswering(HWND page, int row, int answer)
+{
+    BoxAnswerer answerer(answer);
+    DoubleClickRow(page, row);
+    return answerer.Boxes();
+}
+
+DWORD LogPagesTest::AddReceived(const char* name, const char* fax, const char* document, SHORT pages, DWORD flags)
+{
+    return EngineCall<DWORD(WINAPI*)(FAXENGINE, const char*, const char*, const char*, SHORT, DWORD)>(
+        "FaxStandInAddReceived")(m_engine, name, fax, document, pages, flags);
+}
+
+DWORD LogPagesTest::CallCount(const char* call) const
+{
+    return EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInCallCount")(call);
+}
+
+bool LogPagesTest::EngineJob(DWORD jobId, SEND_FAX& record, std::string* userDefined) const
+{
+    CEngineMemory<SEND_FAX> found;
+    if (FaxLogFind(m_engine, found.Receive(), jobId) != FAXENGINE_OK || !found)
+        return false;
+    record = *found.Get();
+    if (userDefined)
+        *userDefined = found->szUserDefined ? found->szUserDefined : "<null>";
+    // The texts live in the engine's block, which goes now.
+    record.szDestName = record.szDestFax = record.szToCompany = record.szUserDefined = record.szFileList = nullptr;
+    return true;
+}
+
+BoxAnswerer::BoxAnswerer(int firstAnswer) : m_firstAnswer(firstAnswer)
+{
+    t_answerer = this;
+    m_hook = SetWindowsHookExA(WH_CBT, &BoxAnswerer::Hook, nullptr, GetCurrentThreadId());
+}
+
+BoxAnswerer::~BoxAnswerer()
+{
+    UnhookWindowsHookEx(m_hook);
+    t_answerer = nullptr;
+}
+
+LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam)
+{
+    BoxAnswerer* self = t_answerer;
+    HWND window = reinterpret_cast<HWND>(wParam);
+    // Only message boxes have the static text 0xFFFF; the sheet and its pages do not.
+    if (code == HCBT_ACTIVATE && self && GetDlgItem(window, 0xFFFF)) {
+        AnsweredBox box;
+        box.text = MessageBoxText(window);
+        box.caption = WindowText(window);
+        box.icon = IconStyle(window);
+        box.answer = self->m_boxes.empty() ? self->m_firstAnswer : IDOK;
+        self->m_boxes.push_back(box);
+        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(box.answer), 0);
+    }
+    return CallNextHookEx(self ? self->m_hook : nullptr, code, wParam, lParam);
+}
+
+}  // namespace logtest

@@ -1,0 +1,120 @@
+#pragma once
+// The log pages as a host uses them: the stand-in engine with its store in a temporary
+// folder (jobs written as the engine's own job files), a host window that records what the
+// module asks of it and passes the engine's log events on to the open pages, the Fax Logs
+// sheet created modeless, and helpers to read and drive its lists and buttons.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "RWFaxDlg.h"
+#include "logs/fax_logs_sheet.h"
+#include "res/resource.h"
+#include "standins/engine/vovado32_standin.h"
+#include "test_support.h"
+
+namespace logtest {
+
+// One entry of the engine's logs as a job file holds it.
+struct LogJob {
+    uint32_t id = 0;
+    int kind = FAXLOG_SENT;
+    int state = 3;
+    int error = 0;
+    int year = 2025, month = 3, day = 1, hour = 9, minute = 30, second = 0;
+    std::string name = "Ann Archer";
+    std::string fax = "555 0101";
+    std::string company = "Archer & Sons";
+    std::string fileList;      // empty: no document
+    std::string userDefined;   // empty: no user text
+    bool held = false;         // user text "On Hold"
+    std::string cover;         // a cover page lets a job without document be sent
+    int totalPages = 1;
+    int receivedPages = 0;
+};
+
+// A request the module sent the host window: the message and the path it pointed to.
+struct HostRequest {
+    UINT message;
+    std::string path;
+    bool operator==(const HostRequest& other) const { return message == other.message && path == other.path; }
+};
+
+// The texts of a message box the test answered.
+struct AnsweredBox {
+    std::string text;
+    std::string caption;
+    UINT icon = 0;
+    int answer = IDOK;
+};
+
+class LogPagesTest : public testsupport::SettingsTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes the jobs into the engine's store and has the engine read it again.
+    void WriteJobs(const std::vector<LogJob>& jobs);
+    // The module's and the engine's clock.
+    void SetNow(int year, int month, int day, int hour, int minute, int second);
+    // Gives the engine time until it has nothing left to do, or for one step; its events
+    // reach the pages.
+    void RunEngine();
+    void StepEngine();
+
+    // The sheet, created modeless; the send page is created when first shown.
+    void OpenSheet();
+    HWND RecvPage();
+    HWND SendPage();
+    HWND List(HWND page) const { return GetDlgItem(page, IDC_LOG_LIST); }
+    // Every row as its seven texts; the job id of a row.
+    std::vector<std::vector<std::string>> Rows(HWND page) const;
+    std::vector<std::string> Column(HWND page, int column) const;
+    DWORD RowJobId(HWND page, int row) const;
+    // Selects exactly these rows, as clicks would.
+    void SelectRows(HWND page, const std::vector<int>& rows) const;
+    // A real double click on a row of the list.
+    void DoubleClickRow(HWND page, int row) const;
+    void Click(HWND page, int buttonId) const;
+    bool IsEnabled(HWND page, int id) const { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
+    // Clicks the button (double-clicks the row) and answers every message box shown
+    // meanwhile: the first with `answer`, any later one with OK. Returns the boxes.
+    std::vector<AnsweredBox> ClickAnswering(HWND page, int buttonId, int answer);
+    std::vector<AnsweredBox> DoubleClickAnswering(HWND page, int row, int answer);
+
+    // The engine's calls that only the stand-in has.
+    DWORD AddReceived(const char* name, const char* fax, const char* document, SHORT pages, DWORD flags);
+    DWORD CallCount(const char* call) const;
+    // The engine's copy of a job; false when it has none.
+    bool EngineJob(DWORD jobId, SEND_FAX& record, std::string* userDefined = nullptr) const;
+
+    std::string StoreFolder() const { return m_temp.File("engine"); }
+    std::string Document(const std::string& name) const { return m_temp.File(name); }
+
+    testsupport::TempFolder m_temp;
+    FAXHOSTWND m_host = {};
+    FAXENGINE m_engine = 0;
+    std::vector<HostRequest> m_requests;
+    std::unique_ptr<CFaxLogsSheet> m_sheet;
+
+private:
+    static LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+// Answers every message box that opens on this thread while alive and records it.
+class BoxAnswerer {
+public:
+    explicit BoxAnswerer(int firstAnswer);
+    ~BoxAnswerer();
+    const std::vector<AnsweredBox>& Boxes() const { return m_boxes; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK m_hook;
+    int m_firstAnswer;
+    std::vector<AnsweredBox> m_boxes;
+};
+
+}  // namespace logtest
