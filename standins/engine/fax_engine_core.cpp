@@ -252,7 +252,11 @@ bool CFaxEngine::Delete(DWORD jobId, SHORT logType)
 {
     EnsureLoaded();
     JobRecord* found = FindJob(jobId);
-    if (!found || found->logType != logType)
+    // The waiting and the in-transmission logs are one queue of outgoing jobs: a job asked
+    // for in either is found in either (the module deletes a held job as "in transmission").
+    bool outgoing = (logType == FAXLOG_WAITING || logType == FAXLOG_SENDING) &&
+                    found && (found->logType == FAXLOG_WAITING || found->logType == FAXLOG_SENDING);
+    if (!found || (found->logType != logType && !outgoing))
         return false;
     JobRecord job = *found;
     if (m_transmission && m_transmission->jobId == jobId) {

@@ -281,3 +281,13 @@ TEST_F(EngineTest, StoreFilesThatAreNotJobsAreSkippedAndLeftAlone)
     EXPECT_EQ(4095u, failed[0].destName.size());
     EXPECT_EQ(junk[0], ReadFileBytes(jobs + "\\J90000000.job"));
 }
+
+TEST_F(EngineTest, OutgoingJobsFormOneQueueForDeletion)
+{
+    // The module deletes a held job as "in transmission": waiting and sending are one queue.
+    DWORD held = Schedule(Recipient(1), kLater);
+    EXPECT_EQ(0u, Engine().FaxLogDelete(Handle(), held, FAXLOG_FAILED));
+    EXPECT_EQ(0u, Engine().FaxLogDelete(Handle(), held, FAXLOG_SENT));
+    EXPECT_EQ(1u, Engine().FaxLogDelete(Handle(), held, FAXLOG_SENDING));
+    EXPECT_EQ(0, Engine().FaxLogGetCount(Handle(), FAXLOG_WAITING));
+}
