@@ -1,16 +1,83 @@
 // Dial strings for the system's current telephony location, read from the (Wine) registry
-// of the local machine and from TELEPHON.INI in the Windows folder.
+// of the local machine and from TELEPHON.INI in the Windows folder. The examples are
+// locations and the dial strings they make of typical fax numbers, one row for each rule.
 #include <string>
 #include <vector>
 
 #include "dialing/dialing_rules.h"
 #include "registry_backup.h"
-#include "tests/dialing_examples.h"
 #include "test_support.h"
 
 using namespace testsupport;
 
 namespace {
+struct DialedNumber {
+    const char* number;
+    const char* dialString;
+};
+
+struct DialingExample {
+    const char* name;
+    const char* areaCode;
+    uint32_t countryCode;  // also the country's number in the country list
+    uint32_t flags;
+    const char* outsideAccess;
+    const char* longDistanceAccess;
+    const char* callWaiting;
+    const char* tollList;
+    std::vector<int32_t> noPrefixAreaCodes;
+    const char* sameAreaRule;
+    const char* longDistanceRule;
+    const char* internationalRule;
+    std::vector<DialedNumber> dialed;
+};
+
+const DialingExample kDialingExamples[] = {
+    {"United States without access codes", "425", 1, 0, "", "", "", "", {}, "G", "1FG", "011EFG",
+     {{"555-1212", "5551212"},
+      {"(425) 555-1212", "5551212"},
+      {"(212) 555-1212", "12125551212"},
+      {"+44 20 7946 0958", "011442079460958"},
+      {"+1 212 555 1212", "12125551212"},
+      {"1 (212) 555-1212", "12125551212"},
+      {"12345", "12345"},
+      {"555-CALL", "555CA"},
+      {"14255551212", "14255551212"},
+      {"~9,555 1212", "9,555 1212"}}},
+    {"outside and long-distance access", "425", 1, 0, "9,", "8,", "", "", {}, "G", "1FG", "011EFG",
+     {{"555-1212", "9,5551212"},
+      {"(212) 555-1212", "8,12125551212"},
+      {"+44 20 7946 0958", "8,011442079460958"},
+      {"12345", "12345"}}},
+    {"call waiting disabled first", "425", 1, 0x4, "9,", "8,", "*70,", "", {}, "G", "1FG", "011EFG",
+     {{"555-1212", "*70,9,5551212"},
+      {"(212) 555-1212", "*70,8,12125551212"},
+      {"555-CALL", "*70,555CA"},
+      {"~9,555 1212", "9,555 1212"}}},
+    {"area code always dialed, toll list", "425", 1, 0x8, "9,", "8,", "", "555,556", {}, "G", "1FG", "011EFG",
+     {{"555-1212", "9,14255551212"},
+      {"556-1212", "9,14255561212"},
+      {"557-1212", "9,4255571212"},
+      {"(212) 555-1212", "8,12125551212"}}},
+    {"area codes without the long-distance digit", "425", 1, 0, "9,", "8,", "", "555,556", {718, 212}, "G",
+     " 1FG", "011EFG",
+     {{"(212) 555-1212", "9,2125551212"},
+      {"(213) 555-1212", "8,12135551212"},
+      {"555-1212", "9,5551212"}}},
+    {"France", "4", 33, 0, "", "", "", "", {}, "G", "0FG", "00EFG",
+     {{"+33 01 23 45 67 89", "0123456789"},
+      {"+33 1 23 45 67 89", "0123456789"},
+      {"01 23 45 67 89", "00123456789"},
+      {"+44 20 7946 0958", "00442079460958"}}},
+        {"Germany, fifteen digits at most", "89", 49, 0, "", "", "", "", {30}, "G", "0FG", "00EFG",
+         {{"+44 20 79460958123", "00442079460958123"},
+          {"+44 20 794609581234", "4420794609581234"},
+          {"040 1234567890", "00401234567890"},
+          {"040 12345678901", "04012345678901"},
+          {"030 1234567", "0301234567"},
+          {"99999999999 1", "0999999999991"}}},
+};
+
 const char kLocationsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations";
 const char kCountryListKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Country List";
 const DWORD kUnusedCountryId = 7700;
@@ -81,7 +148,7 @@ void WriteExample(const DialingExample& example)
                  example.internationalRule);
 }
 
-void WriteUsLocation() { WriteExample(DialingExamples()[0]); }
+void WriteUsLocation() { WriteExample(kDialingExamples[0]); }
 
 // Each number through a fresh object, as the job builder makes one per recipient.
 void ExpectDialed(const std::vector<DialedNumber>& table)
@@ -143,23 +210,11 @@ protected:
 
 TEST_F(DialingRulesTest, ExamplesDialAsExpectedFromTheCurrentLocation)
 {
-    for (const DialingExample& example : DialingExamples()) {
+    for (const DialingExample& example : kDialingExamples) {
         SCOPED_TRACE(example.name);
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, kLocationsKey);
         WriteExample(example);
         ExpectDialed(example.dialed);
-        CDialingRules rules;
-        EXPECT_EQ(0, rules.TranslateNumber(""));
-        EXPECT_STREQ("", rules.m_szResult);
-        EXPECT_EQ(1, rules.m_bLoaded);
-        EXPECT_STREQ(example.areaCode, rules.m_szAreaCode);
-        EXPECT_EQ(std::to_string(example.countryCode), rules.m_szCountryCode);
-        EXPECT_EQ(static_cast<int>(example.countryCode), rules.m_nCountryId);
-        EXPECT_EQ(example.flags, rules.m_dwFlags);
-        EXPECT_STREQ(example.tollList, rules.m_szTollList);
-        ASSERT_EQ(example.noPrefixAreaCodes.size(), static_cast<size_t>(rules.m_nNoPrefAC));
-        for (size_t i = 0; i < example.noPrefixAreaCodes.size(); ++i)
-            EXPECT_EQ(example.noPrefixAreaCodes[i], rules.m_pNoPrefAC[i]);
     }
 }
 
@@ -252,12 +307,9 @@ TEST_F(DialingRulesTest, MalformedLocationValuesLeaveTheirFieldsAsTheyWere)
 
 TEST_F(DialingRulesTest, TelephonIniIsReadOnlyOnTheWindows95Family)
 {
-    WriteTelephonIni(
-        "[Locations]\r\n"
-        "CurrentLocation=1,1\r\n"
-        "Location0=0,\"Home\",\"\",\"\",\"206\",1,0,0,1,\"\",0,\"\"\r\n"
-        "Location1=1,\"Office\",\"9,\",\"8,\",\"425\",1,0,0,1,\"\",0,\"*70,\"\r\n");
-
+    WriteTelephonIni("[Locations]\r\nCurrentLocation=1,1\r\n"
+                     "Location0=0,\"Home\",\"\",\"\",\"206\",1,0,0,1,\"\",0,\"\"\r\n"
+                     "Location1=1,\"Office\",\"9,\",\"8,\",\"425\",1,0,0,1,\"\",0,\"*70,\"\r\n");
     // Windows NT family (what Wine reports): the file is never read.
     ExpectDialedAsEntered("(212) 555-1212");
     SetDialingVersionQuery(&Win32sVersion);
@@ -266,62 +318,49 @@ TEST_F(DialingRulesTest, TelephonIniIsReadOnlyOnTheWindows95Family)
     // Windows 95 and 98: the location of the file, the rules of the United States by default.
     for (VersionQuery version : {&Windows95Version, &Windows98Version}) {
         SetDialingVersionQuery(version);
-        ExpectDialed({
-            {"555-1212", "*70,9,5551212"},
-            {"(212) 555-1212", "*70,8,12125551212"},
-            {"+44 20 7946 0958", "*70,8,011442079460958"},
-        });
+        ExpectDialed({{"555-1212", "*70,9,5551212"}, {"(212) 555-1212", "*70,8,12125551212"}});
     }
-    CDialingRules rules;
-    rules.TranslateNumber("555-1212");
-    EXPECT_STREQ("1", rules.m_szCountryCode);
-    EXPECT_EQ(1, rules.m_nCountryId);
-    EXPECT_EQ(1u | 0x4u, rules.m_dwFlags);
-    EXPECT_STREQ(" 1FG", rules.m_szLongDistanceRule);
-    EXPECT_EQ(0, rules.m_nNoPrefAC);
-    EXPECT_STREQ("", rules.m_szTollList);
-
     // A location in the registry wins over the file.
     WriteUsLocation();
     ExpectDialed({{"555-1212", "5551212"}});
 }
 
-TEST_F(DialingRulesTest, TelephonIniCountryOverridesAndMissingLocations)
+TEST_F(DialingRulesTest, TelephonIniCountryOverridesAndLocationsThatAreMissingOrDoNotFit)
 {
     SetDialingVersionQuery(&Windows95Version);
-    // No file at all.
-    ExpectDialedAsEntered("555-1212");
+    ExpectDialedAsEntered("555-1212");  // no file at all
+    const char paris[] = "Location2=2,\"Paris\",\"\",\"\",\"4\",33,0,0,1,\"\",0,\"\"\r\n";
+    struct Case {
+        std::string ini;
+        std::vector<DialedNumber> dialed;  // none: "555-1212" is dialed as entered
+    } const cases[] = {
+        {std::string("[Locations]\r\nCurrentLocation=0,2\r\n") + paris +
+             "[CountryOverrides]\r\nCountry33=33,33,\"France\",\"G\",\"0FG\",\"00EFG\"\r\n",
+         {{"+33 01 23 45 67 89", "0123456789"}, {"+44 20 7946 0958", "00442079460958"}}},
+        // The current location names a line that is not there.
+        {std::string("[Locations]\r\nCurrentLocation=0,5\r\n") + paris, {}},
+        // Without a comma the key is "Location" itself; no current location means location 0.
+        {"[Locations]\r\nCurrentLocation=3\r\nLocation=0,\"X\",\"7,\",\"\",\"425\",1,0,0,1,\"\",0,\"\"\r\n",
+         {{"555-1212", "7,5551212"}}},
+        {"[Locations]\r\nLocation0=0,\"X\",\"6,\",\"\",\"425\",1,0,0,1,\"\",0,\"\"\r\n", {{"555-1212", "6,5551212"}}},
+        // A country number that does not fit, and a line far longer than the profile call
+        // returns with no country number in it: no location.
+        {"[Locations]\r\nLocation0=0,\"Home\",\"9,\",\"\",\"425\",1234,0,0,1,\"\",0,\"\"\r\n", {}},
+        {"[Locations]\r\nLocation0=" + std::string(2000, ',') + "\r\n", {}},
+    };
+    for (const Case& c : cases) {
+        WriteTelephonIni(c.ini);
+        if (c.dialed.empty())
+            ExpectDialedAsEntered("555-1212");
+        else
+            ExpectDialed(c.dialed);
+    }
 
-    WriteTelephonIni(
-        "[Locations]\r\n"
-        "CurrentLocation=0,2\r\n"
-        "Location2=2,\"Paris\",\"\",\"\",\"4\",33,0,0,1,\"\",0,\"\"\r\n"
-        "[CountryOverrides]\r\n"
-        "Country33=33,33,\"France\",\"G\",\"0FG\",\"00EFG\"\r\n");
-    ExpectDialed({
-        {"+33 01 23 45 67 89", "0123456789"},
-        {"+33 1 23 45 67 89", "0123456789"},
-        {"+44 20 7946 0958", "00442079460958"},
-    });
-
-    // The current location names a line that is not there.
-    WriteTelephonIni("[Locations]\r\nCurrentLocation=0,5\r\nLocation2=2,\"Paris\",\"\",\"\",\"4\",33,0,0,1,\"\",0,\"\"\r\n");
-    ExpectDialedAsEntered("555-1212");
-
-    // Without a comma the key is "Location" itself; no current location means location 0.
-    WriteTelephonIni("[Locations]\r\nCurrentLocation=3\r\nLocation=0,\"X\",\"7,\",\"\",\"425\",1,0,0,1,\"\",0,\"\"\r\n");
-    ExpectDialed({{"555-1212", "7,5551212"}});
-    WriteTelephonIni("[Locations]\r\nLocation0=0,\"X\",\"6,\",\"\",\"425\",1,0,0,1,\"\",0,\"\"\r\n");
-    ExpectDialed({{"555-1212", "6,5551212"}});
-}
-
-TEST_F(DialingRulesTest, OverlongTelephonIniFieldsAreNotStored)
-{
-    SetDialingVersionQuery(&Windows95Version);
-    std::string longCode(40, '9');
+    // Overlong fields are not stored.
+    const std::string longCode(40, '9');
     WriteTelephonIni("[Locations]\r\nCurrentLocation=0,0\r\n"
-                     "Location0=0,\"Home\",\"" + longCode + "\",\"8,\",\"123456789\",1,0,0,1,\"\",0,\"" + longCode + "\"\r\n"
-                     "[CountryOverrides]\r\nCountry1=1,1,\"US\",\"" + longCode + "\",\"1FG\",\"011EFG\"\r\n");
+                     "Location0=0,\"Home\",\"" + longCode + "\",\"8,\",\"123456789\",1,0,0,1,\"\",0,\"" + longCode +
+                     "\"\r\n[CountryOverrides]\r\nCountry1=1,1,\"US\",\"" + longCode + "\",\"1FG\",\"011EFG\"\r\n");
     CDialingRules rules;
     EXPECT_EQ(1, rules.TranslateNumber("555-1212"));
     EXPECT_STREQ("5551212", rules.m_szResult);
@@ -329,13 +368,4 @@ TEST_F(DialingRulesTest, OverlongTelephonIniFieldsAreNotStored)
     EXPECT_STREQ("", rules.m_szAreaCode);
     EXPECT_STREQ("", rules.m_szDisableCallWaiting);
     EXPECT_STREQ("G", rules.m_szSameAreaRule);
-    EXPECT_EQ(1u, rules.m_dwFlags);
-
-    // A country number that does not fit: no location.
-    WriteTelephonIni("[Locations]\r\nLocation0=0,\"Home\",\"9,\",\"\",\"425\",1234,0,0,1,\"\",0,\"\"\r\n");
-    ExpectDialedAsEntered("555-1212");
-
-    // A line far longer than the profile call returns, with no country number in it.
-    WriteTelephonIni("[Locations]\r\nLocation0=" + std::string(2000, ',') + "\r\n");
-    ExpectDialedAsEntered("555-1212");
 }

@@ -4,78 +4,47 @@
 
 namespace testsupport {
 
+namespace {
+const char kBackupsKey[] = "Software\\RWFaxTestBackups";
+
+bool CopyTree(HKEY fromRoot, const std::string& from, HKEY toRoot, const std::string& to)
+{
+    HKEY source = nullptr, target = nullptr;
+    bool copied = RegOpenKeyExA(fromRoot, from.c_str(), 0, KEY_READ, &source) == ERROR_SUCCESS &&
+                  RegCreateKeyExA(toRoot, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr) ==
+                      ERROR_SUCCESS &&
+                  RegCopyTreeA(source, nullptr, target) == ERROR_SUCCESS;
+    if (source)
+        RegCloseKey(source);
+    if (target)
+        RegCloseKey(target);
+    return copied;
+}
+}  // namespace
+
 RegistryTreeBackup::RegistryTreeBackup(HKEY root, std::string path) : m_root(root), m_path(std::move(path))
 {
+    static int s_backups = 0;
     HKEY key = nullptr;
     if (RegOpenKeyExA(m_root, m_path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return;
-    m_existed = true;
-    m_tree.name = m_path;
-    m_saved = Save(key, &m_tree);
     RegCloseKey(key);
+    m_copy = std::string(kBackupsKey) + "\\" + std::to_string(++s_backups);
+    m_saved = CopyTree(m_root, m_path, HKEY_CURRENT_USER, m_copy);
     if (!m_saved)
         ADD_FAILURE() << "cannot save registry key " << m_path;
 }
 
 RegistryTreeBackup::~RegistryTreeBackup()
 {
-    if (m_existed && !m_saved)
+    if (!m_copy.empty() && !m_saved)
         return;  // what cannot be put back is not deleted either
     DeleteRegistryTree(m_root, m_path.c_str());
-    if (m_existed)
-        Restore(m_root, m_tree);
-}
-
-bool RegistryTreeBackup::Save(HKEY key, Node* node)
-{
-    DWORD subkeys = 0, longestSubkey = 0, values = 0, longestName = 0, longestData = 0;
-    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, &longestSubkey, nullptr, &values, &longestName,
-                         &longestData, nullptr, nullptr) != ERROR_SUCCESS)
-        return false;
-    for (DWORD index = 0; index < values; ++index) {
-        std::string name(longestName + 1, '\0');
-        std::vector<BYTE> data(longestData + 1);
-        DWORD nameLength = longestName + 1;
-        DWORD size = longestData + 1;
-        DWORD type = 0;
-        if (RegEnumValueA(key, index, &name[0], &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
-            return false;
-        name.resize(nameLength);
-        data.resize(size);
-        node->values.push_back(Value{name, type, data});
-    }
-    for (DWORD index = 0; index < subkeys; ++index) {
-        std::string name(longestSubkey + 1, '\0');
-        DWORD nameLength = longestSubkey + 1;
-        if (RegEnumKeyExA(key, index, &name[0], &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            return false;
-        name.resize(nameLength);
-        HKEY child = nullptr;
-        if (RegOpenKeyExA(key, name.c_str(), 0, KEY_READ, &child) != ERROR_SUCCESS)
-            return false;
-        Node childNode;
-        childNode.name = name;
-        bool saved = Save(child, &childNode);
-        RegCloseKey(child);
-        if (!saved)
-            return false;
-        node->children.push_back(std::move(childNode));
-    }
-    return true;
-}
-
-void RegistryTreeBackup::Restore(HKEY parent, const Node& node)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(parent, node.name.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        ADD_FAILURE() << "cannot restore registry key " << node.name;
+    if (m_copy.empty())
         return;
-    }
-    for (const Value& value : node.values)
-        RegSetValueExA(key, value.name.c_str(), 0, value.type, value.data.data(), static_cast<DWORD>(value.data.size()));
-    for (const Node& child : node.children)
-        Restore(key, child);
-    RegCloseKey(key);
+    if (!CopyTree(HKEY_CURRENT_USER, m_copy, m_root, m_path))
+        ADD_FAILURE() << "cannot restore registry key " << m_path;
+    DeleteRegistryTree(HKEY_CURRENT_USER, m_copy.c_str());
 }
 
 }  // namespace testsupport
