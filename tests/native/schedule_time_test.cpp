@@ -27,46 +27,18 @@ void ExpectTime(const ScheduleTime& expected, const ScheduleTime& actual)
 }
 }  // namespace
 
-TEST(ScheduleTimeTest, StaggeringCountsEveryRow)
+// The Windows tests send one, two and three rows across midnight and through the off-peak
+// window that spans it; here are the rest of the rules.
+TEST(ScheduleTimeTest, StaggeringAndAdvancingTheTimeOfDay)
 {
-    EXPECT_EQ(0, StaggerSeconds(1, 0));   // a single row is not shifted
-    EXPECT_EQ(20, StaggerSeconds(2, 0));  // typing row and one recipient
     EXPECT_EQ(20, StaggerSeconds(2, 1));
-    EXPECT_EQ(30, StaggerSeconds(3, 0));
-    EXPECT_EQ(30, StaggerSeconds(3, 1));  // recipients in rows 1 and 2 of three rows
-    EXPECT_EQ(90, StaggerSeconds(3, 2));
     EXPECT_EQ(100 + 540 - 60, StaggerSeconds(10, 9));
-}
 
-TEST(ScheduleTimeTest, AdvancingRollsOverMidnightWithoutChangingTheDate)
-{
-    ScheduleTime time = At(2025, 12, 31, 23, 59, 50);
-    AdvanceTimeOfDay(time, 20);
-    ExpectTime(At(2025, 12, 31, 0, 0, 10), time);
-
-    time = At(2024, 2, 29, 10, 59, 59);
+    ScheduleTime time = At(2024, 2, 29, 10, 59, 59);
     AdvanceTimeOfDay(time, 1);
     ExpectTime(At(2024, 2, 29, 11, 0, 0), time);
-
-    time = At(2024, 1, 1, 12, 0, 0);
-    AdvanceTimeOfDay(time, 0);
-    ExpectTime(At(2024, 1, 1, 12, 0, 0), time);
     AdvanceTimeOfDay(time, 86400);  // a whole day comes back to the same time
-    ExpectTime(At(2024, 1, 1, 12, 0, 0), time);
-}
-
-TEST(ScheduleTimeTest, OffPeakWindowAcrossMidnight)
-{
-    ScheduleTime start = At(0, 0, 0, 20, 0, 0);
-    ScheduleTime stop = At(0, 0, 0, 7, 0, 0);
-    // Inside the window: now.
-    ExpectTime(At(2025, 3, 10, 21, 0, 0), OffPeakStart(At(2025, 3, 10, 21, 0, 0), start, stop));
-    // Before it: 20:00 the same day.
-    ExpectTime(At(2025, 3, 10, 20, 0, 0), OffPeakStart(At(2025, 3, 10, 12, 0, 0), start, stop));
-    // Early morning: the window that opened the evening before is not recognised.
-    ExpectTime(At(2025, 3, 10, 20, 0, 0), OffPeakStart(At(2025, 3, 10, 6, 0, 0), start, stop));
-    // Exactly at the start: now.
-    ExpectTime(At(2025, 3, 10, 20, 0, 0), OffPeakStart(At(2025, 3, 10, 20, 0, 0), start, stop));
+    ExpectTime(At(2024, 2, 29, 11, 0, 0), time);
 }
 
 TEST(ScheduleTimeTest, OffPeakWindowWithinOneDay)
@@ -74,6 +46,7 @@ TEST(ScheduleTimeTest, OffPeakWindowWithinOneDay)
     ScheduleTime start = At(0, 0, 0, 1, 0, 0);
     ScheduleTime stop = At(0, 0, 0, 5, 0, 0);
     ExpectTime(At(2025, 3, 10, 3, 0, 0), OffPeakStart(At(2025, 3, 10, 3, 0, 0), start, stop));
+    ExpectTime(At(2025, 3, 10, 1, 0, 0), OffPeakStart(At(2025, 3, 10, 1, 0, 0), start, stop));  // at the start
     ExpectTime(At(2025, 3, 10, 1, 0, 0), OffPeakStart(At(2025, 3, 10, 0, 30, 0), start, stop));
     // After the stop the next window starts tomorrow, across month and year ends.
     ExpectTime(At(2025, 3, 11, 1, 0, 0), OffPeakStart(At(2025, 3, 10, 6, 0, 0), start, stop));
