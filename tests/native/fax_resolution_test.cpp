@@ -1,7 +1,6 @@
 // The resolution flag read from documents in the engine's form.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -84,16 +83,4 @@ TEST(FaxResolutionTest, HostileOffsetsEndTheWalkWithoutAResult)
     bytes = Document(98, 1);
     Put16(bytes, 10 + 24, 284);
     EXPECT_EQ(1, Resolution(bytes));
-}
-
-TEST(FaxResolutionTest, ReadsFromAFile)
-{
-    std::vector<uint8_t> bytes = Document(98, 1);
-    std::string path = testing::TempDir() + "resolution-test.fmf";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(nullptr, file);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    EXPECT_EQ(0, ReadFaxResolution(path.c_str()));
-    std::remove(path.c_str());
 }
