@@ -7,7 +7,7 @@
 #include <string>
 
 #include "res/resource.h"
-#include "test_support.h"
+#include "send_fax_fixture.h"
 
 using namespace testsupport;
 
@@ -42,23 +42,21 @@ protected:
     }
 
     // The module's status window: the popup owned by the host window.
-    struct StatusSearch {
-        HWND owner;
-        HWND found;
-    };
-    static BOOL CALLBACK FindStatus(HWND window, LPARAM context)
-    {
-        auto* search = reinterpret_cast<StatusSearch*>(context);
-        if (GetWindow(window, GW_OWNER) == search->owner && WindowText(window) == "Fax Status") {
-            search->found = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
     HWND StatusWindow() const
     {
-        StatusSearch search = {m_host.hWnd, nullptr};
-        EnumThreadWindows(GetCurrentThreadId(), &StatusWindowTest::FindStatus, reinterpret_cast<LPARAM>(&search));
+        struct Search {
+            HWND owner, found;
+        } search = {m_host.hWnd, nullptr};
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM context) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(context);
+                if (GetWindow(window, GW_OWNER) != s->owner || WindowText(window) != "Fax Status")
+                    return TRUE;
+                s->found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
     std::string Text(int id) const { return WindowText(GetDlgItem(StatusWindow(), id)); }
@@ -74,14 +72,13 @@ protected:
     FAXHOSTWND m_host = {};
 };
 
-SEND_FAX Job(char* name, char* company, char* fax, char* phone, char* subject, DWORD id)
+// The window only reads the texts of the record it is shown.
+SEND_FAX Job(const char* name, DWORD id = 0)
 {
+    char* empty = const_cast<char*>("");
     SEND_FAX job = {};
-    job.szDestName = name;
-    job.szToCompany = company;
-    job.szDestFax = fax;
-    job.szDestPhone = phone;
-    job.szSubject = subject;
+    job.szDestName = const_cast<char*>(name);
+    job.szToCompany = job.szDestFax = job.szDestPhone = job.szSubject = empty;
     job.dwJobID = id;
     return job;
 }
@@ -98,9 +95,11 @@ TEST_F(StatusWindowTest, UpdateAndHideBeforeTheFirstShowDoNothing)
 TEST_F(StatusWindowTest, FirstShowFillsTheFieldsFromTheJobAndTheSettings)
 {
     WriteRegistryString(HKEY_CURRENT_USER, kSettingsKey, "Sender Fax ID", "+1 425 555 0100");
-    char name[] = "Ann Smith", company[] = "Acme", fax[] = "9,5551212", phone[] = "555-1313",
-         subject[] = "100% done & %s %d";
-    SEND_FAX job = Job(name, company, fax, phone, subject, 77);
+    SEND_FAX job = Job("Ann Smith", 77);
+    job.szToCompany = const_cast<char*>("Acme");
+    job.szDestFax = const_cast<char*>("9,5551212");
+    job.szDestPhone = const_cast<char*>("555-1313");
+    job.szSubject = const_cast<char*>("100% done & %s %d");
     m_show(&m_host, 5, &job);
     HWND status = StatusWindow();
     ASSERT_NE(nullptr, status);
@@ -119,8 +118,7 @@ TEST_F(StatusWindowTest, FirstShowFillsTheFieldsFromTheJobAndTheSettings)
 
 TEST_F(StatusWindowTest, UpdateCodesChangeTheirFieldOnly)
 {
-    char name[] = "Ann", empty[] = "";
-    SEND_FAX job = Job(name, empty, empty, empty, empty, 1);
+    SEND_FAX job = Job("Ann", 1);
     m_show(&m_host, 5, &job);
     ASSERT_NE(nullptr, StatusWindow());
 
@@ -147,10 +145,8 @@ TEST_F(StatusWindowTest, UpdateCodesChangeTheirFieldOnly)
 
 TEST_F(StatusWindowTest, LaterShowsReuseTheWindowRefreshAndResetProgress)
 {
-    char first[] = "First", second[] = "Second", empty[] = "";
-    SEND_FAX job1 = Job(first, empty, empty, empty, empty, 1);
-    SEND_FAX job2 = Job(second, empty, empty, empty, empty, 2);
-    m_show(&m_host, 5, &job1);
+    SEND_FAX first = Job("First", 1), second = Job("Second", 2);
+    m_show(&m_host, 5, &first);
     HWND window = StatusWindow();
     ASSERT_NE(nullptr, window);
     m_update(0, FAXSTATUS_TOTAL_PAGES, 3);
@@ -161,7 +157,7 @@ TEST_F(StatusWindowTest, LaterShowsReuseTheWindowRefreshAndResetProgress)
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_EQ(0, m_hide(0));  // already hidden
 
-    m_show(&m_host, 5, &job2);
+    m_show(&m_host, 5, &second);
     EXPECT_EQ(window, StatusWindow());
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ("Second", Text(IDC_STATUS_NAME));
@@ -170,86 +166,47 @@ TEST_F(StatusWindowTest, LaterShowsReuseTheWindowRefreshAndResetProgress)
     EXPECT_EQ(0, Progress());
     m_update(0, FAXSTATUS_PAGE, 1);  // the total of the previous job is kept
     EXPECT_EQ("Page 1 of 3", Text(IDC_STATUS_PAGE));
-}
 
-TEST_F(StatusWindowTest, NullRecordLeavesTheTextsEmpty)
-{
+    // A null record leaves the texts empty.
     m_show(&m_host, 5, nullptr);
-    ASSERT_NE(nullptr, StatusWindow());
     EXPECT_EQ("", Text(IDC_STATUS_NAME));
     EXPECT_EQ("", Text(IDC_STATUS_STATUS));
     EXPECT_EQ("", Text(IDC_STATUS_STATIONID));
-    char name[] = "Later", empty[] = "";
-    SEND_FAX job = Job(name, empty, empty, empty, empty, 3);
-    m_show(&m_host, 5, &job);
-    EXPECT_EQ("Later", Text(IDC_STATUS_NAME));
-    m_show(&m_host, 5, nullptr);
-    EXPECT_EQ("", Text(IDC_STATUS_NAME));
-}
 
-TEST_F(StatusWindowTest, EscapeHidesWithoutDestroying)
-{
-    char name[] = "Ann", empty[] = "";
-    SEND_FAX job = Job(name, empty, empty, empty, empty, 4);
-    m_show(&m_host, 5, &job);
-    HWND window = StatusWindow();
-    ASSERT_NE(nullptr, window);
+    // Escape hides without destroying.
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_FALSE(IsWindowVisible(window));
 }
 
-namespace {
-// The stand-in engine's own calls, looked up in the engine the module has loaded.
-template <typename T>
-T EngineCall(const char* name)
-{
-    return LoadedLibraryCall<T>("VOVADO32.dll", name);
-}
-}  // namespace
-
 TEST_F(StatusWindowTest, AbortCancelsTheJobOfTheLastShowAndHides)
 {
     TempFolder store;
-    auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
-    auto open = EngineCall<FAXENGINE(WINAPI*)(HWND, UINT)>("FaxStandInOpen");
-    auto close = EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInClose");
-    auto schedule = EngineCall<DWORD(WINAPI*)(FAXENGINE, SEND_FAX*)>("FaxSchedule");
-    auto find = EngineCall<DWORD(WINAPI*)(FAXENGINE, SEND_FAX**, DWORD)>("FaxLogFind");
-    ASSERT_TRUE(setStore && open && close && schedule && find);
-    ASSERT_NE(0u, setStore(store.Path().c_str()));
-    FAXENGINE engine = open(nullptr, 0);
-
+    sendfaxtest::StandInEngine engine(store.Path());
     // Two waiting jobs; the window is shown for the first, then for the second.
-    auto init = EngineCall<DWORD(WINAPI*)(FAXENGINE, SEND_FAX*)>("FaxInitSendStruct");
-    ASSERT_NE(nullptr, init);
-    char name[] = "Ann", fax[] = "5551212", empty[] = "";
-    SEND_FAX first = Job(name, empty, fax, empty, empty, 0);
-    init(engine, &first);
+    SEND_FAX first = Job("Ann");
+    first.szDestFax = const_cast<char*>("5551212");
+    STANDIN_CALL(FaxInitSendStruct)(engine.Handle(), &first);
     first.nYear = 2099;
     first.nMonth = 1;
     first.nDay = 1;
     SEND_FAX second = first;
-    ASSERT_NE(0u, schedule(engine, &first));
-    ASSERT_NE(0u, schedule(engine, &second));
+    ASSERT_NE(0u, STANDIN_CALL(FaxSchedule)(engine.Handle(), &first));
+    ASSERT_NE(0u, STANDIN_CALL(FaxSchedule)(engine.Handle(), &second));
     ASSERT_NE(first.dwJobID, second.dwJobID);
-    SEND_FAX* found = nullptr;
 
-    m_show(&m_host, engine, &first);
-    m_show(&m_host, engine, &second);
+    m_show(&m_host, engine.Handle(), &first);
+    m_show(&m_host, engine.Handle(), &second);
     HWND window = StatusWindow();
     ASSERT_NE(nullptr, window);
     SendDlgItemMessageA(window, IDC_STATUS_ABORT, BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_TRUE(IsWindow(window));
 
-    ASSERT_EQ(1u, find(engine, &found, second.dwJobID));
-    EXPECT_EQ(FAXLOG_FAILED, found->nLogType);
-    GlobalFree(GlobalHandle(found));
-    ASSERT_EQ(1u, find(engine, &found, first.dwJobID));
-    EXPECT_EQ(FAXLOG_WAITING, found->nLogType);
-    GlobalFree(GlobalHandle(found));
-
-    close(engine);
-    setStore(nullptr);
+    for (const SEND_FAX* job : {&second, &first}) {
+        SEND_FAX* found = nullptr;
+        ASSERT_EQ(1u, STANDIN_CALL(FaxLogFind)(engine.Handle(), &found, job->dwJobID));
+        EXPECT_EQ(job == &second ? FAXLOG_FAILED : FAXLOG_WAITING, found->nLogType);
+        GlobalFree(GlobalHandle(found));
+    }
 }

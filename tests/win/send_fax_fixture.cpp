@@ -20,16 +20,39 @@ SendFaxTest* SendFaxTest::s_current = nullptr;
 namespace {
 const char kHostClass[] = "RWFaxSendFaxTestHost";
 
-template <typename T>
-T EngineCall(const char* name)
-{
-    return LoadedLibraryCall<T>("VOVADO32.dll", name);
-}
-
 std::string Str(const char* text) { return text ? text : ""; }
 
 void CountPause(DWORD ms, void* context) { static_cast<std::vector<DWORD>*>(context)->push_back(ms); }
 }  // namespace
+
+StandInEngine::StandInEngine(const std::string& store)
+{
+    EXPECT_NE(0u, STANDIN_CALL(FaxStandInSetStoreFolder)(store.c_str()));
+    m_engine = STANDIN_CALL(FaxStandInOpen)(nullptr, 0);
+    Clear();
+}
+
+StandInEngine::~StandInEngine()
+{
+    STANDIN_CALL(FaxStandInClose)(m_engine);
+    STANDIN_CALL(FaxStandInSetStoreFolder)(nullptr);
+}
+
+std::vector<EngineJob> StandInEngine::Jobs() const
+{
+    std::vector<EngineJob> jobs;
+    for (DWORD i = 0; i < STANDIN_CALL(FaxStandInScheduledCount)(); ++i) {
+        SEND_FAX* r = nullptr;
+        if (!STANDIN_CALL(FaxStandInGetScheduled)(i, &r) || !r)
+            continue;
+        jobs.push_back({*r, Str(r->szDestName), Str(r->szDestFax), Str(r->szDestPhone), Str(r->szToCompany),
+                        Str(r->szSubject), Str(r->szFromLine), Str(r->szBanner), Str(r->szCover), Str(r->szComments),
+                        Str(r->szFromCompany), Str(r->szFromFax), Str(r->szFromPhone), Str(r->szUserDefined),
+                        Str(r->szFileList)});
+        FreeEngineMemory(r);
+    }
+    return jobs;
+}
 
 std::ostream& operator<<(std::ostream& out, const Row& row)
 {
@@ -59,14 +82,6 @@ void SendFaxTest::SetUp()
                                                 {"Bob", "Baker", "Baker Bros", "", "555 0202"},
                                                 {"Cleo", "Cole", "", "", "555 0303"}}));
     ASSERT_TRUE(m_books.WriteBook("Suppliers", {{"Dana", "Drake", "Drake Paper", "", "555 0404"}}));
-
-    auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
-    auto open = EngineCall<FAXENGINE(WINAPI*)(HWND, UINT)>("FaxStandInOpen");
-    auto clear = EngineCall<void(WINAPI*)()>("FaxStandInClearScheduled");
-    ASSERT_TRUE(setStore && open && clear);
-    ASSERT_NE(0u, setStore(m_files.File("engine").c_str()));
-    m_engine = open(nullptr, 0);
-    clear();
     SetSendPauseHook(&CountPause, &m_pauses);
     g_bNotifyOnCompletion = 0;
     m_document = m_files.File("abc123.fmf");
@@ -89,8 +104,6 @@ void SendFaxTest::TearDown()
     DestroyWindow(m_host.hWnd);
     SetSendPauseHook(nullptr, nullptr);
     g_bNotifyOnCompletion = 0;
-    EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInClose")(m_engine);
-    EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder")(nullptr);
     s_current = nullptr;
     SettingsTest::TearDown();
 }
@@ -98,7 +111,7 @@ void SendFaxTest::TearDown()
 CDSendFax& SendFaxTest::Open(int mode, SEND_FAX* job)
 {
     m_dialog = std::make_unique<CDSendFax>(nullptr, &m_host, job, mode);
-    m_dialog->m_hFaxEngine = m_engine;
+    m_dialog->m_hFaxEngine = m_engine.Handle();
     m_dialog->m_strDocument = m_document;
     EXPECT_TRUE(m_dialog->Create());
     ShowWindow(m_dialog->m_hWnd, SW_SHOWNORMAL);
@@ -138,7 +151,7 @@ void SendFaxTest::SelectRows(int listId, const std::vector<int>& rows) const
     }
 }
 
-void SendFaxTest::TypeIntoCell(int row, int column, const std::string& text, UINT endKey) const
+void SendFaxTest::TypeIntoCell(int row, int column, const std::string& text) const
 {
     HWND list = Item(IDC_SENDFAX_SENDLIST);
     RECT cell = {};
@@ -153,25 +166,8 @@ void SendFaxTest::TypeIntoCell(int row, int column, const std::string& text, UIN
     ASSERT_NE(nullptr, editor) << "no editor on row " << row << ", column " << column;
     SendMessageA(editor, EM_SETSEL, 0, -1);
     listtest::PostChars(editor, text.empty() ? std::string("\b") : text);
-    listtest::PostKeyDown(editor, endKey);
+    listtest::PostKeyDown(editor, VK_RETURN);
     EXPECT_TRUE(listtest::PumpLikeModalLoop([list] { return GetDlgItem(list, IDC_INPLACE_EDIT) == nullptr; }));
-}
-
-std::vector<EngineJob> SendFaxTest::EngineJobs() const
-{
-    auto count = EngineCall<DWORD(WINAPI*)()>("FaxStandInScheduledCount");
-    auto get = EngineCall<DWORD(WINAPI*)(DWORD, SEND_FAX**)>("FaxStandInGetScheduled");
-    std::vector<EngineJob> jobs;
-    for (DWORD i = 0; i < count(); ++i) {
-        SEND_FAX* record = nullptr;
-        if (!get(i, &record) || !record)
-            continue;
-        jobs.push_back({Str(record->szDestName), Str(record->szDestFax), Str(record->szDestPhone),
-                        Str(record->szToCompany), Str(record->szSubject), Str(record->szCover),
-                        Str(record->szComments), Str(record->szFileList)});
-        FreeEngineMemory(record);
-    }
-    return jobs;
 }
 
 }  // namespace sendfaxtest

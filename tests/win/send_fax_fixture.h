@@ -1,8 +1,9 @@
 #pragma once
-// The Send Fax dialog on a real desktop for the tests: two phonebooks in the stand-in
-// phonebook library, the stand-in fax engine in a temporary store with its pauses counted
-// instead of waited for, a host window that notes what the dialog asks of it, and helpers
-// that work the dialog's controls by identifier as the user does.
+// The send path on a real desktop for the tests: the stand-in fax engine in a temporary store
+// with what it took over read back; and for the Send Fax dialog, two phonebooks in the
+// stand-in phonebook library, the engine's pauses counted instead of waited for, a host
+// window that notes what the dialog asks of it, and helpers that work the dialog's controls
+// by identifier as the user does.
 #include <windows.h>
 
 #include <memory>
@@ -13,9 +14,33 @@
 #include "framework/win_app.h"
 #include "phonebook_store_support.h"
 #include "send/send_fax_dialog.h"
+#include "standins/engine/vovado32_standin.h"
 #include "test_support.h"
 
+// A call of the stand-in engine that the module has loaded, by its declared name.
+#define STANDIN_CALL(name) testsupport::LoadedLibraryCall<decltype(&name)>("VOVADO32.dll", #name)
+
 namespace sendfaxtest {
+
+// A job as the stand-in engine took it over, with its texts.
+struct EngineJob {
+    SEND_FAX record;
+    std::string destName, destFax, destPhone, toCompany, subject, fromLine, banner, cover, comments, fromCompany,
+        fromFax, fromPhone, userDefined, fileList;
+};
+
+// The stand-in engine, opened with its store in the given folder while alive.
+class StandInEngine {
+public:
+    explicit StandInEngine(const std::string& store);
+    ~StandInEngine();
+    FAXENGINE Handle() const { return m_engine; }
+    std::vector<EngineJob> Jobs() const;
+    void Clear() const { STANDIN_CALL(FaxStandInClearScheduled)(); }
+
+private:
+    FAXENGINE m_engine = 0;
+};
 
 struct Row {
     std::string name, company, fax;
@@ -25,11 +50,6 @@ struct Row {
     }
 };
 std::ostream& operator<<(std::ostream& out, const Row& row);
-
-// A job as the stand-in engine took it over, with its texts.
-struct EngineJob {
-    std::string destName, destFax, destPhone, toCompany, subject, cover, comments, fileList;
-};
 
 extern const char kTypeHere[];
 
@@ -53,15 +73,13 @@ protected:
     void ChooseComboLine(int id, int line) const;
     // Selects only these rows of a list.
     void SelectRows(int listId, const std::vector<int>& rows) const;
-    // Clicks a cell of the Fax Send List, types into its editor and ends it with a key.
-    void TypeIntoCell(int row, int column, const std::string& text, UINT endKey = VK_RETURN) const;
-
-    std::vector<EngineJob> EngineJobs() const;
+    // Clicks a cell of the Fax Send List, types into its editor and ends it with Enter.
+    void TypeIntoCell(int row, int column, const std::string& text) const;
 
     testsupport::PhoneBookStore m_books;
     testsupport::TempFolder m_files;
+    StandInEngine m_engine{m_files.File("engine")};
     std::string m_document;
-    FAXENGINE m_engine = 0;
     std::vector<DWORD> m_pauses;
     FAXHOSTWND m_host = {};
     std::vector<std::string> m_previews;  // file names the host was asked to show

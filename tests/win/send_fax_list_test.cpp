@@ -25,15 +25,19 @@ std::vector<std::string> ComboTexts(HWND combo)
     return texts;
 }
 
-std::string ColumnTitle(HWND list, int column)
+std::vector<std::string> ColumnTitles(HWND list)
 {
-    char text[64] = {};
-    LVCOLUMNA attributes = {};
-    attributes.mask = LVCF_TEXT;
-    attributes.pszText = text;
-    attributes.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&attributes));
-    return text;
+    std::vector<std::string> titles;
+    for (int column = 0; column < 3; ++column) {
+        char text[64] = {};
+        LVCOLUMNA attributes = {};
+        attributes.mask = LVCF_TEXT;
+        attributes.pszText = text;
+        attributes.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&attributes));
+        titles.push_back(text);
+    }
+    return titles;
 }
 }  // namespace
 
@@ -47,10 +51,7 @@ TEST_F(SendFaxListTest, AFreshDialogShowsOnlyTheTypingRowAndNothingCanBeSentYet)
     EXPECT_TRUE(Enabled(IDC_SENDFAX_ADDALL));
     EXPECT_TRUE(Enabled(IDCANCEL));
 
-    HWND recipients = Item(IDC_SENDFAX_SENDLIST);
-    EXPECT_EQ("Name", ColumnTitle(recipients, 0));
-    EXPECT_EQ("Company", ColumnTitle(recipients, 1));
-    EXPECT_EQ("Fax", ColumnTitle(recipients, 2));
+    EXPECT_EQ((std::vector<std::string>{"Name", "Company", "Fax"}), ColumnTitles(Item(IDC_SENDFAX_SENDLIST)));
 
     // The first book is shown; the cover pages are offered in their order, without a cover.
     EXPECT_EQ((std::vector<std::string>{"Customers", "Suppliers"}), ComboTexts(Item(IDC_SENDFAX_BOOKS)));
@@ -178,7 +179,7 @@ TEST_F(SendFaxListTest, EnterWithSendDisabledSendsNothing)
     Open();
     SendMessageA(Dialog(), WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(IsWindowVisible(Dialog()));
-    EXPECT_TRUE(EngineJobs().empty());
+    EXPECT_TRUE(m_engine.Jobs().empty());
     EXPECT_TRUE(m_pauses.empty());
 }
 

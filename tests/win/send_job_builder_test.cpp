@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_memory.h"
-#include "engine/fax_engine.h"
 #include "host/fax_app.h"
 #include "host/fax_folders.h"
 #include "host/shell_folders.h"
@@ -16,21 +14,12 @@
 #include "send/send_schedule.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
-#include "test_support.h"
+#include "send_fax_fixture.h"
 
+using namespace sendfaxtest;
 using namespace testsupport;
 
 namespace {
-
-// A copy of a job as the engine took it over, with its texts.
-struct ScheduledJob {
-    SEND_FAX record = {};
-    std::string destName, destFax, destPhone, toCompany, subject, fromLine, banner, cover, comments, fromCompany,
-        fromFax, fromPhone, userDefined, fileList;
-    bool held = false;
-};
-
-std::string Str(const char* text) { return text ? text : ""; }
 
 // The job builder's own trace lines, without those of the settings store.
 std::vector<std::string> JobTrace(const TraceCapture& trace)
@@ -40,18 +29,6 @@ std::vector<std::string> JobTrace(const TraceCapture& trace)
         if (line.rfind("GetQORegistryValue", 0) != 0)
             lines.push_back(line);
     return lines;
-}
-
-// A time of day as the Schedule dialog leaves it: in the user's time format.
-std::string LocaleTime(int hour, int minute, int second)
-{
-    SYSTEMTIME time = {};
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    time.wSecond = static_cast<WORD>(second);
-    char text[80] = {};
-    FormatLocalTime(&time, text, sizeof text);
-    return text;
 }
 
 SYSTEMTIME g_now;
@@ -79,17 +56,6 @@ protected:
         LoadOnHoldText();
         DetectTimeMode();
         DetectDateOrder();
-        m_setStore = LoadedLibraryCall<DWORD(WINAPI*)(const char*)>("VOVADO32.dll", "FaxStandInSetStoreFolder");
-        m_open = LoadedLibraryCall<FAXENGINE(WINAPI*)(HWND, UINT)>("VOVADO32.dll", "FaxStandInOpen");
-        m_close = LoadedLibraryCall<DWORD(WINAPI*)(FAXENGINE)>("VOVADO32.dll", "FaxStandInClose");
-        m_count = LoadedLibraryCall<DWORD(WINAPI*)()>("VOVADO32.dll", "FaxStandInScheduledCount");
-        m_get = LoadedLibraryCall<DWORD(WINAPI*)(DWORD, SEND_FAX**)>("VOVADO32.dll", "FaxStandInGetScheduled");
-        m_clear = LoadedLibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInClearScheduled");
-        m_refuse = LoadedLibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInRefuseNextSchedule");
-        ASSERT_TRUE(m_setStore && m_open && m_close && m_count && m_get && m_clear && m_refuse);
-        ASSERT_NE(0u, m_setStore(m_store.File("engine").c_str()));
-        m_engine = m_open(nullptr, 0);
-        m_clear();
         g_now = {};
         g_now.wYear = 2025;
         g_now.wMonth = 3;
@@ -105,8 +71,6 @@ protected:
         SetSendPauseHook(nullptr, nullptr);
         SetSendClock(nullptr);
         g_bNotifyOnCompletion = 0;
-        m_close(m_engine);
-        m_setStore(nullptr);
         SettingsTest::TearDown();
     }
 
@@ -116,63 +80,29 @@ protected:
         request.rows = std::move(rows);
         request.nSchedule = schedule;
         request.strDocument = m_store.File("abc123.fmf");
-        request.hFaxEngine = m_engine;
+        request.hFaxEngine = m_engine.Handle();
         request.strSubject = "Figures";
         request.strNotes = "See page 2";
         return request;
     }
-
-    std::vector<ScheduledJob> Scheduled()
+    // Submits and reads back what the engine took over, starting from an empty queue.
+    std::vector<EngineJob> Submit(const SendJobRequest& request)
     {
-        std::vector<ScheduledJob> jobs;
-        for (DWORD i = 0; i < m_count(); ++i) {
-            SEND_FAX* record = nullptr;
-            if (!m_get(i, &record) || !record)
-                continue;
-            ScheduledJob job;
-            job.record = *record;
-            job.destName = Str(record->szDestName);
-            job.destFax = Str(record->szDestFax);
-            job.destPhone = Str(record->szDestPhone);
-            job.toCompany = Str(record->szToCompany);
-            job.subject = Str(record->szSubject);
-            job.fromLine = Str(record->szFromLine);
-            job.banner = Str(record->szBanner);
-            job.cover = Str(record->szCover);
-            job.comments = Str(record->szComments);
-            job.fromCompany = Str(record->szFromCompany);
-            job.fromFax = Str(record->szFromFax);
-            job.fromPhone = Str(record->szFromPhone);
-            job.userDefined = Str(record->szUserDefined);
-            job.fileList = Str(record->szFileList);
-            FreeEngineMemory(record);
-            jobs.push_back(job);
-        }
-        return jobs;
+        m_engine.Clear();
+        SubmitSendJobs(request);
+        return m_engine.Jobs();
     }
 
     TempFolder m_store;
+    StandInEngine m_engine{m_store.File("engine")};
     PauseCounter m_pauses;
-    FAXENGINE m_engine = 0;
-    DWORD(WINAPI* m_setStore)(const char*) = nullptr;
-    FAXENGINE(WINAPI* m_open)(HWND, UINT) = nullptr;
-    DWORD(WINAPI* m_close)(FAXENGINE) = nullptr;
-    DWORD(WINAPI* m_count)() = nullptr;
-    DWORD(WINAPI* m_get)(DWORD, SEND_FAX**) = nullptr;
-    void(WINAPI* m_clear)() = nullptr;
-    void(WINAPI* m_refuse)() = nullptr;
 };
 
-const char kTypeHere[] = "<Type Here>";
-
-void ExpectStart(const ScheduledJob& job, int year, int month, int day, int hour, int minute, int second)
+void ExpectStart(const EngineJob& job, int year, int month, int day, int hour, int minute, int second)
 {
-    EXPECT_EQ(year, job.record.nYear);
-    EXPECT_EQ(month, job.record.nMonth);
-    EXPECT_EQ(day, job.record.nDay);
-    EXPECT_EQ(hour, job.record.nHour);
-    EXPECT_EQ(minute, job.record.nMinute);
-    EXPECT_EQ(second, job.record.nSecond);
+    const SEND_FAX& r = job.record;
+    EXPECT_EQ((std::vector<int>{year, month, day, hour, minute, second}),
+              (std::vector<int>{r.nYear, r.nMonth, r.nDay, r.nHour, r.nMinute, r.nSecond}));
 }
 
 }  // namespace
@@ -180,9 +110,8 @@ void ExpectStart(const ScheduledJob& job, int year, int month, int day, int hour
 TEST_F(SendJobBuilderTest, OneJobPerRecipientWithStaggeredStartsAndDocumentCopies)
 {
     TraceCapture trace;
-    SubmitSendJobs(Request({{kTypeHere, "", ""}, {"Ann Smith", "Acme", "555-1212"}, {"Bob Jones", "", "555-3434"}}));
-
-    std::vector<ScheduledJob> jobs = Scheduled();
+    std::vector<EngineJob> jobs =
+        Submit(Request({{kTypeHere, "", ""}, {"Ann Smith", "Acme", "555-1212"}, {"Bob Jones", "", "555-3434"}}));
     ASSERT_EQ(2u, jobs.size());
     EXPECT_EQ("Ann Smith", jobs[0].destName);
     EXPECT_EQ("555-1212", jobs[0].destFax);
@@ -227,26 +156,21 @@ TEST_F(SendJobBuilderTest, OneJobPerRecipientWithStaggeredStartsAndDocumentCopie
     EXPECT_EQ("  Date: 3 / 10 / 2025.\n", lines[15]);
     EXPECT_EQ("  Time: 12 : 0 : 30.\n", lines[16]);
     EXPECT_EQ("  Resolution = 1.\n", lines[17]);
-    EXPECT_EQ("\n", lines[19].substr(lines[19].size() - 1));
+    EXPECT_EQ('\n', lines[19].back());
 }
 
-TEST_F(SendJobBuilderTest, SingleRowKeepsTheStartAndTheHostsDocument)
+TEST_F(SendJobBuilderTest, OneRowKeepsTheStartAndTheHostsDocumentTwoRowsStartLaterAcrossMidnight)
 {
-    SubmitSendJobs(Request({{"Ann Smith", "Acme", "555-1212"}}));
-    std::vector<ScheduledJob> jobs = Scheduled();
+    std::vector<EngineJob> jobs = Submit(Request({{"Ann Smith", "Acme", "555-1212"}}));
     ASSERT_EQ(1u, jobs.size());
     ExpectStart(jobs[0], 2025, 3, 10, 12, 0, 0);
     EXPECT_EQ(m_store.File("abc123.fmf"), jobs[0].fileList);
     EXPECT_EQ(1u, m_pauses.pauses.size());
-}
 
-TEST_F(SendJobBuilderTest, TypingRowAndOneRecipientStartTwentySecondsLaterAcrossMidnight)
-{
     g_now.wHour = 23;
     g_now.wMinute = 59;
     g_now.wSecond = 50;
-    SubmitSendJobs(Request({{kTypeHere, "", "555-0000"}, {"Ann", "", "555-1212"}}));
-    std::vector<ScheduledJob> jobs = Scheduled();
+    jobs = Submit(Request({{kTypeHere, "", "555-0000"}, {"Ann", "", "555-1212"}}));
     ASSERT_EQ(2u, jobs.size());
     EXPECT_EQ("", jobs[0].destName);  // the placeholder with a fax number: sent without a name
     ExpectStart(jobs[0], 2025, 3, 10, 0, 0, 10);  // the date does not change
@@ -256,14 +180,12 @@ TEST_F(SendJobBuilderTest, TypingRowAndOneRecipientStartTwentySecondsLaterAcross
 TEST_F(SendJobBuilderTest, RowsWithoutAFaxNumberMakeNoJobButStillPause)
 {
     TraceCapture trace;
-    SubmitSendJobs(Request({{kTypeHere, "", ""}, {"Ann", "Acme", ""}}));
-    EXPECT_EQ(0u, Scheduled().size());
+    EXPECT_EQ(0u, Submit(Request({{kTypeHere, "", ""}, {"Ann", "Acme", ""}})).size());
     EXPECT_TRUE(JobTrace(trace).empty());
     EXPECT_EQ(2u, m_pauses.pauses.size());
 
     m_pauses.pauses.clear();
-    SubmitSendJobs(Request({}));
-    EXPECT_EQ(0u, Scheduled().size());
+    EXPECT_EQ(0u, Submit(Request({})).size());
     EXPECT_TRUE(m_pauses.pauses.empty());
 }
 
@@ -275,8 +197,7 @@ TEST_F(SendJobBuilderTest, SenderBlockAndLocalIdentifier)
     WriteSettingText(kSenderFax, "+1 425 555 0101 extension 7");  // 27 characters
     WriteSettingNumber(kDialRetries, 5);
     WriteSettingNumber(kRetryDelay, 0x1FFFF);  // only the low 16 bits count, as a signed number
-    SubmitSendJobs(Request({{"Ann", "", "555-1212"}}));
-    std::vector<ScheduledJob> jobs = Scheduled();
+    std::vector<EngineJob> jobs = Submit(Request({{"Ann", "", "555-1212"}}));
     ASSERT_EQ(1u, jobs.size());
     EXPECT_EQ("Carol", jobs[0].fromLine);
     EXPECT_EQ("Carol & Co", jobs[0].fromCompany);
@@ -287,23 +208,15 @@ TEST_F(SendJobBuilderTest, SenderBlockAndLocalIdentifier)
     EXPECT_EQ(5, jobs[0].record.nRetries);
     EXPECT_EQ(-1, jobs[0].record.nRetryDelay);
 
-    m_clear();
     WriteSettingText(kSenderFaxId, "12345");
-    SubmitSendJobs(Request({{"Ann", "", "555-1212"}}));
-    jobs = Scheduled();
+    WriteSettingText(kSenderName, std::string(31, 'N'));  // longer than its 31-byte buffer: empty
+    jobs = Submit(Request({{"Ann", "", "555-1212"}}));
     ASSERT_EQ(1u, jobs.size());
     EXPECT_EQ(std::string("12345\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 22), std::string(jobs[0].record.szLocalID, 22));
-
-    // A sender text longer than its 31-byte buffer cannot be read: empty.
-    m_clear();
-    WriteSettingText(kSenderName, std::string(31, 'N'));
-    SubmitSendJobs(Request({{"Ann", "", "555-1212"}}));
-    jobs = Scheduled();
-    ASSERT_EQ(1u, jobs.size());
     EXPECT_EQ("", jobs[0].fromLine);
 }
 
-TEST_F(SendJobBuilderTest, CoverPageGoesAsItsFileInTheCoverFolder)
+TEST_F(SendJobBuilderTest, CoverPageGoesAsItsShortPathInTheCoverFolder)
 {
     ASSERT_EQ(1, CreateDirectoryPath(g_strCoverPageDir.c_str()));
     std::string coverFile = g_strCoverPageDir + "\\urgent.pg";
@@ -311,8 +224,7 @@ TEST_F(SendJobBuilderTest, CoverPageGoesAsItsFileInTheCoverFolder)
     SendJobRequest request = Request({{"Ann", "", "555-1212"}});
     request.bCoverPage = 1;
     request.nCoverPage = 2;
-    SubmitSendJobs(request);
-    std::vector<ScheduledJob> jobs = Scheduled();
+    std::vector<EngineJob> jobs = Submit(request);
     ASSERT_EQ(1u, jobs.size());
     char shortPath[MAX_PATH] = {};
     GetShortPathNameA(coverFile.c_str(), shortPath, MAX_PATH);
@@ -326,56 +238,50 @@ TEST_F(SendJobBuilderTest, OffPeakFromTheSettingsByTheClock)
     WriteSettingNumber(kAfterOffpeak, 0);
     WriteSettingText(kOffpeakStart, "20:00:00");
     WriteSettingText(kOffpeakStop, "07:00:00");
-    struct Case {
-        int hour;
-        int wantHour;
-    } const cases[] = {{21, 21}, {12, 20}, {6, 20}};
-    for (const Case& c : cases) {
-        m_clear();
-        g_now.wHour = static_cast<WORD>(c.hour);
+    for (int hour : {21, 12, 6}) {
+        g_now.wHour = static_cast<WORD>(hour);
         g_now.wMinute = 15;
-        SubmitSendJobs(Request({{"Ann", "", "555-1212"}}, 0));
-        std::vector<ScheduledJob> jobs = Scheduled();
+        std::vector<EngineJob> jobs = Submit(Request({{"Ann", "", "555-1212"}}, 0));
         ASSERT_EQ(1u, jobs.size());
-        ExpectStart(jobs[0], 2025, 3, 10, c.wantHour, c.hour == c.wantHour ? 15 : 0, 0);
+        if (hour == 21)
+            ExpectStart(jobs[0], 2025, 3, 10, 21, 15, 0);  // inside the window: now
+        else
+            ExpectStart(jobs[0], 2025, 3, 10, 20, 0, 0);  // the window that opened last evening is not seen
     }
-    // "After Offpeak" on (or missing) makes the settings' choice Send Now.
-    m_clear();
+    // "After Offpeak" on makes the settings' choice Send Now.
     WriteSettingNumber(kAfterOffpeak, 1);
     g_now.wHour = 12;
-    SubmitSendJobs(Request({{"Ann", "", "555-1212"}}, 0));
-    std::vector<ScheduledJob> jobs = Scheduled();
+    std::vector<EngineJob> jobs = Submit(Request({{"Ann", "", "555-1212"}}, 0));
     ASSERT_EQ(1u, jobs.size());
     ExpectStart(jobs[0], 2025, 3, 10, 12, 15, 0);
 }
 
 TEST_F(SendJobBuilderTest, SendLaterTakesTheTypedDateWithinTheYearLimits)
 {
+    SYSTEMTIME quarterTo = {};
+    quarterTo.wHour = 13;
+    quarterTo.wMinute = 45;
+    quarterTo.wSecond = 10;
+    char time[80] = {};
+    FormatLocalTime(&quarterTo, time, sizeof time);  // as the Schedule dialog leaves it
+    SendJobRequest request = Request({{"Ann", "", "555-1212"}}, SCHEDULE_SEND_LATER);
+    request.strSchedDate = "07/04/2026";
+    request.strSchedTime = time;
+    std::vector<EngineJob> jobs = Submit(request);
+    ASSERT_EQ(1u, jobs.size());
+    ExpectStart(jobs[0], 2026, 7, 4, 13, 45, 10);
+
+    // The engine may refuse a start it cannot keep: the others are checked on the record.
     struct Case {
         const char* date;
-        int wantYear, wantMonth, wantDay;
-    } const cases[] = {
-        {"07/04/2026", 2026, 7, 4}, {"07/04/2050", 2038, 7, 4}, {"07/04/1960", 1970, 7, 4}, {"junk", 2000, 3, 10},
-    };
+        int wantYear, wantMonth;
+    } const cases[] = {{"07/04/2050", 2038, 7}, {"07/04/1960", 1970, 7}, {"junk", 2000, 3}};
     for (const Case& c : cases) {
-        m_clear();
-        SendJobRequest request = Request({{"Ann", "", "555-1212"}}, SCHEDULE_SEND_LATER);
-        request.strSchedDate = c.date;
-        request.strSchedTime = LocaleTime(13, 45, 10);
-        SubmitSendJobs(request);
-        std::vector<ScheduledJob> jobs = Scheduled();
-        if (c.wantYear > 2037 || c.wantYear < 1971) {
-            // The engine may refuse a start it cannot keep; the record handed over is checked
-            // through FillSendSchedule below.
-            SEND_FAX record = {};
-            FillSendSchedule(&record, SCHEDULE_SEND_LATER, c.date, LocaleTime(13, 45, 10).c_str());
-            EXPECT_EQ(c.wantYear, record.nYear) << c.date;
-            EXPECT_EQ(c.wantMonth, record.nMonth) << c.date;
-            EXPECT_EQ(13, record.nHour);
-            continue;
-        }
-        ASSERT_EQ(1u, jobs.size()) << c.date;
-        ExpectStart(jobs[0], c.wantYear, c.wantMonth, c.wantDay, 13, 45, 10);
+        SEND_FAX record = {};
+        FillSendSchedule(&record, SCHEDULE_SEND_LATER, c.date, time);
+        EXPECT_EQ(c.wantYear, record.nYear) << c.date;
+        EXPECT_EQ(c.wantMonth, record.nMonth) << c.date;
+        EXPECT_EQ(13, record.nHour) << c.date;
     }
 }
 
@@ -397,8 +303,7 @@ TEST_F(SendJobBuilderTest, HoldMovesTheYearOnceAndMarksTheJob)
     EXPECT_EQ(2025, record.nYear);
     EXPECT_EQ(12, record.nHour);
 
-    SubmitSendJobs(Request({{"Ann", "", "555-1212"}}, SCHEDULE_HOLD));
-    std::vector<ScheduledJob> jobs = Scheduled();
+    std::vector<EngineJob> jobs = Submit(Request({{"Ann", "", "555-1212"}}, SCHEDULE_HOLD));
     ASSERT_EQ(1u, jobs.size());
     EXPECT_EQ("On Hold", jobs[0].userDefined);
 }
@@ -417,31 +322,28 @@ TEST_F(SendJobBuilderTest, RefusedJobsAreShownOnlyWhenNotifyIsOn)
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
             },
             &seen);
-        m_refuse();
-        SubmitSendJobs(Request({{"Ann", "", "555-1212"}}));
+        STANDIN_CALL(FaxStandInRefuseNextSchedule)();
+        EXPECT_EQ(0u, Submit(Request({{"Ann", "", "555-1212"}})).size());
         EXPECT_FALSE(answer.Fired());
-        EXPECT_EQ(0u, Scheduled().size());
 
         g_bNotifyOnCompletion = 1;
-        m_refuse();
-        SubmitSendJobs(Request({{"Ann", "", "555-1212"}, {"Bob", "", "555-3434"}}));
+        STANDIN_CALL(FaxStandInRefuseNextSchedule)();
+        std::vector<EngineJob> jobs = Submit(Request({{"Ann", "", "555-1212"}, {"Bob", "", "555-3434"}}));
         EXPECT_TRUE(answer.Fired());
+        // The walk goes on after a refusal.
+        ASSERT_EQ(1u, jobs.size());
+        EXPECT_EQ("Bob", jobs[0].destName);
     }
     EXPECT_EQ("Fax Transmission Error.", seen.text);
     EXPECT_EQ("Fax Notification", seen.caption);
-    // The walk goes on after a refusal.
-    std::vector<ScheduledJob> jobs = Scheduled();
-    ASSERT_EQ(1u, jobs.size());
-    EXPECT_EQ("Bob", jobs[0].destName);
 }
 
 TEST_F(SendJobBuilderTest, WaitsWhileAnotherComponentConverts)
 {
     WriteSettingNumber(kConvertingLowResFax, 1);
     m_pauses.clearConversionAfter = 2;
-    SubmitSendJobs(Request({{"Ann", "", "555-1212"}}));
+    EXPECT_EQ(1u, Submit(Request({{"Ann", "", "555-1212"}})).size());
     EXPECT_EQ((std::vector<DWORD>{5000, 5000, 5000}), m_pauses.pauses);  // two polls and the row's pause
-    EXPECT_EQ(1u, Scheduled().size());
 }
 
 TEST_F(SendJobBuilderTest, MissingDocumentIsMadeFromItsTifAndLowResolutionIsStandard)
@@ -453,44 +355,29 @@ TEST_F(SendJobBuilderTest, MissingDocumentIsMadeFromItsTifAndLowResolutionIsStan
     ASSERT_TRUE(WriteFileBytes(m_store.File("scan.tif"), tif));
     SendJobRequest request = Request({{"Ann", "", "555-1212"}});
     request.strDocument = m_store.File("scan.fmf");
-    SubmitSendJobs(request);
+    std::vector<EngineJob> jobs = Submit(request);
     EXPECT_EQ("FF*", ReadFileBytes(m_store.File("scan.fmf")).substr(0, 3));
     // The resolution was read before the document existed: fine.
-    std::vector<ScheduledJob> jobs = Scheduled();
     ASSERT_EQ(1u, jobs.size());
     EXPECT_EQ(1, jobs[0].record.Resolution);
 
     // Sent again now that it exists in the engine's form: standard.
-    m_clear();
-    SubmitSendJobs(request);
-    jobs = Scheduled();
+    jobs = Submit(request);
     ASSERT_EQ(1u, jobs.size());
     EXPECT_EQ(0, jobs[0].record.Resolution);
 }
 
 TEST_F(SendJobBuilderTest, RecipientPhoneComesFromTheSelectedPhonebook)
 {
-    TempFolder books;
-    auto setBooks = LoadedLibraryCall<DWORD(WINAPI*)(const char*)>("ReDiZazu.dll", "PhoneBookStandInSetStoreFolder");
-    ASSERT_NE(nullptr, setBooks);
-    ASSERT_TRUE(WriteFileBytes(books.File("Customers.pbk"),
-                               "[Phonebook]\r\nName=Customers\r\n\r\n"
-                               "[Entry 1]\r\nFirstName=Ann\r\nLastName=Smith\r\nPhone=555 0001\r\nFax=555-9999\r\n\r\n"
-                               "[Entry 2]\r\nFirstName=Ann\r\nLastName=Smith\r\nPhone=555 0002\r\nFax=555-1212\r\n\r\n"
-                               "[Entry 3]\r\nFirstName=Ann\r\nLastName=Smith\r\nPhone=555 0003\r\nFax=555-1212\r\n"));
-    ASSERT_NE(0u, setBooks(books.Path().c_str()));
-    LONG cursor = -1;
-    PHONEBOOK_ID book = {};
-    GetNextPhoneBookID(&cursor, &book);
-    ASSERT_TRUE(GetNextPhoneBookID(&cursor, &book));
-
+    PhoneBookStore books;
+    ASSERT_TRUE(books.WriteBook("Customers", {{"Ann", "Smith", "", "555 0001", "555-9999"},
+                                              {"Ann", "Smith", "", "555 0002", "555-1212"},
+                                              {"Ann", "Smith", "", "555 0003", "555-1212"}}));
     SendJobRequest request = Request({{"Ann Smith", "", "555-1212"}, {"ann smith", "", "555-1212"}});
-    request.bHasBook = true;
-    request.selectedBook = book;
-    SubmitSendJobs(request);
-    std::vector<ScheduledJob> jobs = Scheduled();
+    request.bHasBook = PhoneBookStore::FindBook("Customers", &request.selectedBook);
+    ASSERT_TRUE(request.bHasBook);
+    std::vector<EngineJob> jobs = Submit(request);
     ASSERT_EQ(2u, jobs.size());
     EXPECT_EQ("555 0002", jobs[0].destPhone);  // the first entry whose name and fax match
     EXPECT_EQ("", jobs[1].destPhone);          // names compare with their case
-    setBooks(nullptr);
 }
