@@ -6,45 +6,22 @@
 #include <new>
 
 #include "dialing/dialing_rules.h"
+#include "settings/registry_values.h"
 
 namespace {
 const char kLocationsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations";
 const char kCurrentVersionKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 const char kCountryListKey[] = "\\Telephony\\Country List\\";
 
-// A REG_DWORD of 4 bytes. Anything else leaves the value as it was.
-bool ReadNumber(HKEY key, const char* name, DWORD* value)
-{
-    DWORD type = 0;
-    DWORD number = 0;
-    DWORD size = sizeof number;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) != ERROR_SUCCESS)
-        return false;
-    if (type != REG_DWORD || size != sizeof number)
-        return false;
-    *value = number;
-    return true;
-}
-
 // A text that fits the field with its terminator. A value that is missing, not a text, or
 // too long for the field (terminated or not) leaves the field as it was: a cut code would
 // dial a wrong number.
 void ReadText(HKEY key, const char* name, char* field, DWORD fieldSize)
 {
-    char buffer[128] = {};
-    if (fieldSize > sizeof buffer)
+    std::string text;
+    if (!ReadRegistryText(key, name, fieldSize, &text))
         return;
-    DWORD type = 0;
-    DWORD size = fieldSize;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
-        return;
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-        return;
-    size_t length = strnlen(buffer, size);
-    if (length >= fieldSize)
-        return;
-    memcpy(field, buffer, length);
-    field[length] = '\0';
+    memcpy(field, text.c_str(), text.size() + 1);
 }
 }  // namespace
 
@@ -55,7 +32,7 @@ int CDialingRules::OpenCurrentLocationKey(HKEY* key)
         return 0;
     int found = 0;
     DWORD currentId = 0;
-    if (ReadNumber(locations, "CurrentID", &currentId)) {
+    if (ReadRegistryNumber(locations, "CurrentID", &currentId)) {
         // The enumeration ends at its first failure, a name too long for the buffer included.
         for (DWORD index = 0; !found; ++index) {
             char name[32];
@@ -66,7 +43,7 @@ int CDialingRules::OpenCurrentLocationKey(HKEY* key)
             if (RegOpenKeyExA(locations, name, 0, KEY_READ, &location) != ERROR_SUCCESS)
                 continue;
             DWORD id = 0;
-            if (ReadNumber(location, "ID", &id) && id == currentId) {
+            if (ReadRegistryNumber(location, "ID", &id) && id == currentId) {
                 *key = location;
                 found = 1;
             } else {
@@ -85,9 +62,9 @@ int CDialingRules::LoadFromRegistry()
         return 0;
     DWORD number = 0;
     ReadText(location, "AreaCode", m_szAreaCode, sizeof m_szAreaCode);
-    if (ReadNumber(location, "Country", &number))
+    if (ReadRegistryNumber(location, "Country", &number))
         m_nCountryId = static_cast<int>(number);
-    if (ReadNumber(location, "Flags", &number))
+    if (ReadRegistryNumber(location, "Flags", &number))
         m_dwFlags = number;
     ReadText(location, "DisableCallWaiting", m_szDisableCallWaiting, sizeof m_szDisableCallWaiting);
     ReadText(location, "OutsideAccess", m_szOutsideAccess, sizeof m_szOutsideAccess);
@@ -121,7 +98,7 @@ int CDialingRules::LoadFromRegistry()
     ReadText(country, "LongDistanceRule", m_szLongDistanceRule, sizeof m_szLongDistanceRule);
     ReadText(country, "SameAreaRule", m_szSameAreaRule, sizeof m_szSameAreaRule);
     DWORD countryCode = 1;
-    ReadNumber(country, "CountryCode", &countryCode);
+    ReadRegistryNumber(country, "CountryCode", &countryCode);
     SetCountryCode(static_cast<int>(countryCode));
     RegCloseKey(country);
     m_bLoaded = 1;

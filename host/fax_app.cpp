@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "settings/registry_values.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
 #include "settings/settings_store.h"
@@ -22,16 +23,12 @@ bool ReadInstallDir(char* buffer, DWORD bufferSize)
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDesktopKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return false;
-    DWORD type = 0;
-    DWORD size = bufferSize;
-    LONG result = RegQueryValueExA(key, kDefaultDirValue, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+    std::string folder;
+    bool read = ReadRegistryText(key, kDefaultDirValue, bufferSize, &folder);
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+    if (!read)
         return false;
-    // A value stored without its terminator must still end inside the buffer.
-    if (size == 0 || (size >= bufferSize && buffer[bufferSize - 1] != '\0'))
-        return false;
-    buffer[size < bufferSize ? size : bufferSize - 1] = '\0';
+    std::memcpy(buffer, folder.c_str(), folder.size() + 1);
     return true;
 }
 

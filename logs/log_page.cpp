@@ -186,3 +186,22 @@ void CLogPage::TellHost(UINT message, const std::string& path) const
     if (HWND host = HostWindow())
         ::SendMessageA(host, message, 0, reinterpret_cast<LPARAM>(path.c_str()));
 }
+
+bool CLogPage::OnNotify(int id, NMHDR* header, LRESULT* result)
+{
+    if (id != IDC_LOG_LIST)
+        return false;
+    switch (header->code) {
+    case NM_CLICK:
+    case LVN_ITEMCHANGED:
+        UpdateLogButtons();
+        *result = 0;
+        return true;
+    case NM_DBLCLK:
+        OnView();
+        *result = 0;
+        return true;
+    default:
+        return false;
+    }
+}

@@ -50,6 +50,10 @@ protected:
     virtual bool MayAge(const SEND_FAX& record) const = 0;
 
     void DoDataExchange(CDataExchange* pDX) override;
+    // Clicks and selection changes in the list update the buttons; a double click views.
+    bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
+    virtual void UpdateLogButtons() = 0;
+    virtual void OnView() = 0;
     // Sets up the list and fills it with the kinds in order, with redrawing off meanwhile.
     void FillList(const std::vector<int>& kinds);
     // Adds, replaces or removes a row for an engine change of an entry of one of the kinds.

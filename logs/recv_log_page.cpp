@@ -70,25 +70,6 @@ bool CDRecvLog::OnCommand(int id, int code, HWND control)
     return CLogPage::OnCommand(id, code, control);
 }
 
-bool CDRecvLog::OnNotify(int id, NMHDR* header, LRESULT* result)
-{
-    if (id != IDC_LOG_LIST)
-        return false;
-    switch (header->code) {
-    case NM_CLICK:
-    case LVN_ITEMCHANGED:
-        UpdateLogButtons();
-        *result = 0;
-        return true;
-    case NM_DBLCLK:
-        OnView();
-        *result = 0;
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool CDRecvLog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (message != WM_RECVLOG_NOTIFY)

@@ -13,12 +13,11 @@ public:
     void OnLogChanged(SEND_FAX* record, DWORD change) override;
     void AgeLogs(DWORD* count) override;
     // Forward and Delete are off while a selected fax is still coming in.
-    void UpdateLogButtons();
+    void UpdateLogButtons() override;
 
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
-    bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
     bool OpenLogForListing(int kind) override;
@@ -29,5 +28,5 @@ protected:
 private:
     void OnForward();
     void OnDelete();
-    void OnView();
+    void OnView() override;
 };

@@ -142,25 +142,6 @@ bool CDSendLog::OnCommand(int id, int code, HWND control)
     return CLogPage::OnCommand(id, code, control);
 }
 
-bool CDSendLog::OnNotify(int id, NMHDR* header, LRESULT* result)
-{
-    if (id != IDC_LOG_LIST)
-        return false;
-    switch (header->code) {
-    case NM_CLICK:
-    case LVN_ITEMCHANGED:
-        UpdateLogButtons();
-        *result = 0;
-        return true;
-    case NM_DBLCLK:
-        OnView();
-        *result = 0;
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool CDSendLog::FetchSelectedJob(CEngineMemory<SEND_FAX>& record)
 {
     int row = FirstSelectedRow();

@@ -15,12 +15,11 @@ public:
     // Ages the sent log, then the failed log; *count gets the sum.
     void AgeLogs(DWORD* count) override;
     // Enables the buttons for the selected rows and their status.
-    void UpdateLogButtons();
+    void UpdateLogButtons() override;
 
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
-    bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
 
     bool OpenLogForListing(int kind) override;
     const std::string& DocumentFolder(int kind) const override;
@@ -33,7 +32,7 @@ private:
     void OnHold();
     void OnRelease();
     void OnDelete();
-    void OnView();
+    void OnView() override;
 
     // Fetches the entry of the first selected row; false (user told) when it is gone.
     bool FetchSelectedJob(CEngineMemory<SEND_FAX>& record);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "settings/registry_values.h"
 #include "settings/settings_store.h"
 
 bool TryReadSettingNumber(const char* valueName, DWORD* value)
@@ -27,21 +28,12 @@ bool TryReadSettingText(const char* valueName, size_t bufferSize, std::string* t
 {
     if (bufferSize == 0)
         return false;
-    std::vector<char> buffer(bufferSize + 1, '\0');  // one spare byte keeps an unterminated value terminated
+    std::vector<char> buffer(bufferSize + 1, '\0');  // the spare byte keeps an unterminated value terminated
     DWORD type = 0;
     DWORD size = static_cast<DWORD>(bufferSize);
     if (GetQORegistryValue(valueName, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) != 1)
         return false;
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-        return false;
-    // A stored text without its terminator that fills the buffer would not fit as a C string.
-    size_t length = 0;
-    while (length < size && buffer[length] != '\0')
-        ++length;
-    if (length >= bufferSize)
-        return false;
-    text->assign(buffer.data(), length);
-    return true;
+    return TextFromRegistryBuffer(type, buffer.data(), size, bufferSize, text);
 }
 
 std::string ReadSettingText(const char* valueName, size_t bufferSize, const std::string& fallback)

@@ -1,5 +1,7 @@
 #include "setup/machine_registry.h"
 
+#include "settings/registry_values.h"
+
 #include <vector>
 
 bool CMachineKey::Open(const std::string& path)
@@ -21,23 +23,7 @@ void CMachineKey::Close()
 
 bool CMachineKey::ReadText(const char* valueName, size_t bufferSize, std::string* text) const
 {
-    if (!m_hKey || bufferSize == 0)
-        return false;
-    std::vector<char> buffer(bufferSize + 1, '\0');  // a spare byte keeps an unterminated value terminated
-    DWORD type = 0;
-    DWORD size = static_cast<DWORD>(bufferSize);
-    if (RegQueryValueExA(m_hKey, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
-        ERROR_SUCCESS)
-        return false;
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-        return false;
-    size_t length = 0;
-    while (length < size && buffer[length] != '\0')
-        ++length;
-    if (length >= bufferSize)
-        return false;
-    text->assign(buffer.data(), length);
-    return true;
+    return ReadRegistryText(m_hKey, valueName, bufferSize, text);
 }
 
 LONG CMachineKey::SubkeyName(DWORD index, size_t maxChars, std::string* name) const
