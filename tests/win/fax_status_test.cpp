@@ -42,21 +42,21 @@ protected:
     }
 
     // The module's status window: the popup owned by the host window.
+    struct StatusSearch {
+        HWND owner, found;
+    };
+    static BOOL CALLBACK FindStatus(HWND window, LPARAM context)
+    {
+        auto* search = reinterpret_cast<StatusSearch*>(context);
+        if (GetWindow(window, GW_OWNER) != search->owner || WindowText(window) != "Fax Status")
+            return TRUE;
+        search->found = window;
+        return FALSE;
+    }
     HWND StatusWindow() const
     {
-        struct Search {
-            HWND owner, found;
-        } search = {m_host.hWnd, nullptr};
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM context) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(context);
-                if (GetWindow(window, GW_OWNER) != s->owner || WindowText(window) != "Fax Status")
-                    return TRUE;
-                s->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        StatusSearch search = {m_host.hWnd, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), &StatusWindowTest::FindStatus, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
     std::string Text(int id) const { return WindowText(GetDlgItem(StatusWindow(), id)); }
