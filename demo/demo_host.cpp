@@ -127,7 +127,9 @@ struct Engine {
 
 Module g_module;
 Engine g_fax;
-FAXHOSTWND g_host;
+// The demo is no framework program: its window object is the header's, the reserved words
+// of the framework's object left 0 and the handle in its place.
+FAXHOSTWND g_host = {};
 FAXENGINE g_engine = 0;
 HWND g_log = nullptr;
 SEND_FAX g_statusJob;

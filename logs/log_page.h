@@ -11,6 +11,7 @@
 #include "controls/sort_list_ctrl.h"
 #include "engine/engine_memory.h"
 #include "framework/property_sheet.h"
+#include "host/host_window.h"
 
 class CLogPage : public CPropertyPage {
 public:
@@ -84,7 +85,7 @@ protected:
     bool DeleteRowEntry(int row, int kind);
     // Sends the host a message whose lParam is the path.
     void TellHost(UINT message, const std::string& path) const;
-    HWND HostWindow() const { return pHostWnd ? pHostWnd->hWnd : nullptr; }
+    HWND HostWindow() const { return HostWindowHandle(pHostWnd); }
 
     CSortListCtrl m_lstLog;
 };

@@ -24,7 +24,8 @@ protected:
         m_update = Get<PFN_FaxDLL_UpdateFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_UpdateFaxStatus, 12));
         m_hide = Get<PFN_FaxDLL_HideFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_HideFaxStatus, 4));
         ASSERT_TRUE(m_show && m_update && m_hide);
-        m_host.hWnd = CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+        m_host = FrameworkWindowObject(
+            CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr));
         ASSERT_NE(nullptr, m_host.hWnd);
     }
     void TearDown() override

@@ -155,8 +155,9 @@ protected:
         m_modify = reinterpret_cast<PFN_FaxDLL_OnFaxModifyPhonebooks>(reinterpret_cast<void*>(
             GetProcAddress(m_module, FAXDLL_EXPORT_NAME(FaxDLL_OnFaxModifyPhonebooks, 4))));
         ASSERT_NE(nullptr, m_modify);
-        m_host.hWnd = CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
-                                    nullptr, nullptr);
+        m_host = FrameworkWindowObject(
+            CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                          nullptr, nullptr, nullptr, nullptr));
         ASSERT_NE(nullptr, m_host.hWnd);
     }
     void TearDown() override
