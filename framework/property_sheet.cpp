@@ -166,12 +166,17 @@ bool CPropertySheet::IsClosed() const
 INT_PTR CPropertySheet::DoModal()
 {
     // Modeless underneath, run by a loop of our own like a modal dialog, so that the
-    // module's controls see their keys first.
-    HWND owner = m_hWndParent;
-    bool ownerWasEnabled = owner && IsWindow(owner) && IsWindowEnabled(owner);
+    // module's controls see their keys first. Owner and disabling as for a modal dialog.
+    HWND parent = m_hWndParent && IsWindow(m_hWndParent) ? m_hWndParent : nullptr;
+    HWND top = nullptr;
+    HWND owner = GetSafeOwner(parent, &top);
+    bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     HWND sheet = CreateSheet(owner, true);
-    if (!sheet)
+    if (!sheet) {
+        if (top)
+            ::EnableWindow(top, TRUE);
         return -1;
+    }
     if (ownerWasEnabled)
         ::EnableWindow(owner, FALSE);
     MSG msg;
@@ -197,6 +202,8 @@ INT_PTR CPropertySheet::DoModal()
         ::EnableWindow(owner, TRUE);
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
+    if (top)
+        ::EnableWindow(top, TRUE);
     return m_bAccepted ? IDOK : IDCANCEL;
 }
 

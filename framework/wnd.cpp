@@ -35,6 +35,28 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
     return found == map.end() ? nullptr : found->second;
 }
 
+HWND CWnd::GetSafeOwner(HWND parent, HWND* pWndTop)
+{
+    // A module has no main window of its own: the active window stands in for it.
+    HWND owner = parent ? parent : ::GetActiveWindow();
+    // A popup cannot be owned by a child window.
+    while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD))
+        owner = ::GetParent(owner);
+    HWND top = owner;
+    for (HWND above = owner; above; above = ::GetParent(above))
+        top = above;
+    if (!parent && owner)
+        owner = ::GetLastActivePopup(owner);
+    if (pWndTop) {
+        *pWndTop = nullptr;
+        if (top && top != owner && ::IsWindowEnabled(top)) {
+            ::EnableWindow(top, FALSE);
+            *pWndTop = top;
+        }
+    }
+    return owner;
+}
+
 void CWnd::AddToMap(HWND hWnd)
 {
     m_hWnd = hWnd;
