@@ -171,8 +171,10 @@ INT_PTR CPropertySheet::DoModal()
     HWND top = nullptr;
     HWND owner = GetSafeOwner(parent, &top);
     bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    m_bModal = true;
     HWND sheet = CreateSheet(owner, true);
     if (!sheet) {
+        m_bModal = false;
         if (top)
             ::EnableWindow(top, TRUE);
         return -1;
@@ -198,6 +200,7 @@ INT_PTR CPropertySheet::DoModal()
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    m_bModal = false;
     if (ownerWasEnabled)
         ::EnableWindow(owner, TRUE);
     if (m_hWnd)
@@ -205,6 +208,25 @@ INT_PTR CPropertySheet::DoModal()
     if (top)
         ::EnableWindow(top, TRUE);
     return m_bAccepted ? IDOK : IDCANCEL;
+}
+
+LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+    switch (message) {
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_CLOSE:
+    case PSM_PRESSBUTTON:
+        // The sheet may have closed in a message sent from another thread, which does not
+        // make the loop's GetMessage return: wake it, as ending a dialog does.
+        if (m_bModal && IsClosed())
+            PostMessageA(m_hWnd, WM_NULL, 0, 0);
+        break;
+    default:
+        break;
+    }
+    return result;
 }
 
 int CPropertySheet::GetActiveIndex() const
