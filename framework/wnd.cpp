@@ -19,6 +19,13 @@ thread_local CWnd* t_pWndInit = nullptr;
 thread_local HHOOK t_hCreationHook = nullptr;
 }  // namespace
 
+CWnd::CWnd()
+{
+    // The window map must outlive every window object, static ones included: a map made
+    // before this constructor completes is destroyed after this object's destructor.
+    AfxGetStaticModuleState();
+}
+
 CWnd::~CWnd()
 {
     if (m_pfnSuper && m_hWnd)

@@ -211,3 +211,22 @@ TEST_F(StatusWindowTest, AbortCancelsTheJobOfTheLastShowAndHides)
         GlobalFree(GlobalHandle(found));
     }
 }
+
+TEST_F(StatusWindowTest, UnloadingTheModuleWithTheWindowShownTakesTheWindowAlong)
+{
+    SEND_FAX job = Job("Ann");
+    m_show(&m_host, 0, &job);
+    HWND window = StatusWindow();
+    ASSERT_TRUE(IsWindowVisible(window));
+
+    ASSERT_TRUE(FreeLibrary(m_module));
+    m_module = nullptr;
+    EXPECT_EQ(nullptr, GetModuleHandleA("RWFaxDlg.dll"));
+    EXPECT_FALSE(IsWindow(window));
+
+    // The process goes on, and the next load starts over with a window of its own.
+    m_module = LoadLibraryA("RWFaxDlg.dll");
+    ASSERT_NE(nullptr, m_module);
+    Get<PFN_FaxDLL_ShowFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_ShowFaxStatus, 12))(&m_host, 0, &job);
+    EXPECT_NE(nullptr, StatusWindow());
+}
