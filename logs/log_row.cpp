@@ -2,14 +2,6 @@
 
 #include "host/fax_folders.h"
 #include "logs/log_status_texts.h"
-#include "send/locale_date_time.h"
-
-namespace {
-// The date and time texts are formatted into buffers of this size.
-constexpr int kDateTimeBuffer = 80;
-
-std::string TextOf(const char* text) { return text ? std::string(text) : std::string(); }
-}  // namespace
 
 bool IsHeldJob(const SEND_FAX& record)
 {
@@ -41,16 +33,43 @@ const std::string* LogStatusText(const SEND_FAX& record, int kind)
     }
 }
 
-int FindLogRow(const CListCtrl& list, DWORD jobId)
+int CLogRows::FindRow(DWORD jobId)
 {
-    int rows = list.GetItemCount();
-    for (int row = 0; row < rows; ++row)
-        if (static_cast<DWORD>(list.GetItemData(row)) == jobId)
-            return row;
-    return -1;
+    auto entry = m_entries.find(jobId);
+    if (entry == m_entries.end())
+        return -1;
+    int row = entry->second.row;
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    if (row >= 0 && m_list.GetItem(&item) && static_cast<DWORD>(item.lParam) == jobId)
+        return row;
+    // Rows moved since (a sort, a deletion above): the list finds it by its item data.
+    LVFINDINFOA find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = static_cast<LPARAM>(jobId);
+    row = m_list.FindItem(&find);
+    if (row < 0)
+        m_entries.erase(entry);
+    else
+        entry->second.row = row;
+    return row;
 }
 
-void SetLogRow(const SEND_FAX* record, int index, int kind, const CListCtrl& list)
+std::string CLogRows::RowStatus(int row) const
+{
+    auto entry = m_entries.find(JobIdOfRow(row));
+    return entry == m_entries.end() ? std::string() : *entry->second.status;
+}
+
+void CLogRows::DeleteRow(int row)
+{
+    const DWORD jobId = JobIdOfRow(row);
+    if (m_list.DeleteItem(row))
+        m_entries.erase(jobId);
+}
+
+void CLogRows::SetLogRow(const SEND_FAX* record, int index, int kind, CLogDateTimeTexts& texts)
 {
     if (!record)
         return;
@@ -59,13 +78,11 @@ void SetLogRow(const SEND_FAX* record, int index, int kind, const CListCtrl& lis
         return;
     const DWORD jobId = record->dwJobID;
 
-    for (int row = 0; row < list.GetItemCount();) {
-        if (static_cast<DWORD>(list.GetItemData(row)) == jobId) {
-            list.DeleteItem(row);
-            index = row;
-        } else {
-            ++row;
-        }
+    // A job has at most one row, as every row is written here: the new row takes its place.
+    const int replaced = FindRow(jobId);
+    if (replaced >= 0) {
+        m_list.DeleteItem(replaced);
+        index = replaced;
     }
 
     SYSTEMTIME when = {};
@@ -76,28 +93,28 @@ void SetLogRow(const SEND_FAX* record, int index, int kind, const CListCtrl& lis
     when.wHour = static_cast<WORD>(record->nHour);
     when.wMinute = static_cast<WORD>(record->nMinute);
     when.wSecond = static_cast<WORD>(record->nSecond);
-    char date[kDateTimeBuffer] = {};
-    char time[kDateTimeBuffer] = {};
-    FormatLocalDate(&when, nullptr, date, sizeof date);
-    FormatLocalTime(&when, time, sizeof time);
 
     const bool receiving = IsReceptionInProgress(*record, kind);
-    const std::string pages = std::to_string(receiving ? record->nRcvPages : record->nTotPages);
+    char pages[16];
+    wsprintfA(pages, "%d", static_cast<int>(receiving ? record->nRcvPages : record->nTotPages));
     // A fax still coming in has no company yet, whatever the record holds.
-    const std::string company = receiving ? std::string() : TextOf(record->szToCompany);
+    const char* company = receiving || !record->szToCompany ? "" : record->szToCompany;
 
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = index;
     item.pszText = const_cast<char*>(status->c_str());
     item.lParam = static_cast<LPARAM>(jobId);
-    int row = list.InsertItem(item);
-    if (row < 0)
+    const int row = m_list.InsertItem(item);
+    if (row < 0) {
+        m_entries.erase(jobId);
         return;
-    list.SetItemText(row, 1, date);
-    list.SetItemText(row, 2, time);
-    list.SetItemText(row, 3, pages.c_str());
-    list.SetItemText(row, 4, TextOf(record->szDestName).c_str());
-    list.SetItemText(row, 5, company.c_str());
-    list.SetItemText(row, 6, TextOf(record->szDestFax).c_str());
+    }
+    m_entries[jobId] = {row, status};
+    m_list.SetItemText(row, 1, texts.Date(when).c_str());
+    m_list.SetItemText(row, 2, texts.Time(when).c_str());
+    m_list.SetItemText(row, 3, pages);
+    m_list.SetItemText(row, 4, record->szDestName ? record->szDestName : "");
+    m_list.SetItemText(row, 5, company);
+    m_list.SetItemText(row, 6, record->szDestFax ? record->szDestFax : "");
 }
