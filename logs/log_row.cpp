@@ -33,18 +33,41 @@ const std::string* LogStatusText(const SEND_FAX& record, int kind)
     }
 }
 
+namespace {
+// Deletions replayed at most to find where a row moved.
+constexpr size_t kMostDeletionsToReplay = 256;
+}  // namespace
+
+int CLogRows::CurrentRow(const Entry& entry) const
+{
+    if (entry.epoch != m_epoch)
+        return -1;
+    int row = entry.row;
+    for (size_t i = entry.deletionsBefore; i < m_deletedRows.size() && row >= 0; ++i) {
+        if (m_deletedRows[i] < row)
+            --row;
+        else if (m_deletedRows[i] == row)
+            row = -1;
+    }
+    return row;
+}
+
+void CLogRows::Remember(DWORD jobId, int row, const std::string* status)
+{
+    m_entries[jobId] = {row, m_deletedRows.size(), m_epoch, status};
+}
+
 int CLogRows::FindRow(DWORD jobId)
 {
+    // Every row was written here: a job not remembered has no row.
     auto entry = m_entries.find(jobId);
     if (entry == m_entries.end())
         return -1;
-    int row = entry->second.row;
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    if (row >= 0 && m_list.GetItem(&item) && static_cast<DWORD>(item.lParam) == jobId)
+    int row = CurrentRow(entry->second);
+    if (row >= 0 && JobIdOfRow(row) == jobId)
         return row;
-    // Rows moved since (a sort, a deletion above): the list finds it by its item data.
+    // The rows moved in a way not recorded here (a sort): the list looks the job up by its
+    // item data, much faster than asking it row by row.
     LVFINDINFOA find = {};
     find.flags = LVFI_PARAM;
     find.lParam = static_cast<LPARAM>(jobId);
@@ -52,7 +75,7 @@ int CLogRows::FindRow(DWORD jobId)
     if (row < 0)
         m_entries.erase(entry);
     else
-        entry->second.row = row;
+        Remember(jobId, row, entry->second.status);
     return row;
 }
 
@@ -65,8 +88,22 @@ std::string CLogRows::RowStatus(int row) const
 void CLogRows::DeleteRow(int row)
 {
     const DWORD jobId = JobIdOfRow(row);
-    if (m_list.DeleteItem(row))
-        m_entries.erase(jobId);
+    if (!m_list.DeleteItem(row))
+        return;
+    m_entries.erase(jobId);
+    m_deletedRows.push_back(row);
+    if (m_deletedRows.size() > kMostDeletionsToReplay) {
+        // Replaying more would cost more than looking rows up: a new epoch begins.
+        m_deletedRows.clear();
+        ++m_epoch;
+    }
+}
+
+void CLogRows::Clear()
+{
+    m_entries.clear();
+    m_deletedRows.clear();
+    ++m_epoch;
 }
 
 void CLogRows::SetLogRow(const SEND_FAX* record, int index, int kind, CLogDateTimeTexts& texts)
@@ -80,10 +117,6 @@ void CLogRows::SetLogRow(const SEND_FAX* record, int index, int kind, CLogDateTi
 
     // A job has at most one row, as every row is written here: the new row takes its place.
     const int replaced = FindRow(jobId);
-    if (replaced >= 0) {
-        m_list.DeleteItem(replaced);
-        index = replaced;
-    }
 
     SYSTEMTIME when = {};
     // Holding moved the job one year ahead; the row shows the date it was meant for.
@@ -102,15 +135,25 @@ void CLogRows::SetLogRow(const SEND_FAX* record, int index, int kind, CLogDateTi
 
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = index;
+    item.iItem = replaced >= 0 ? replaced : index;
     item.pszText = const_cast<char*>(status->c_str());
     item.lParam = static_cast<LPARAM>(jobId);
-    const int row = m_list.InsertItem(item);
+    int row = -1;
+    if (replaced >= 0) {
+        // Written over where it stands, as a new row: without the old row's selection or
+        // focus. Deleting and inserting would make a shown list lay out all rows twice.
+        item.mask |= LVIF_STATE;
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED | LVIS_OVERLAYMASK |
+                         LVIS_STATEIMAGEMASK;
+        row = m_list.SetItem(item) ? replaced : -1;
+    } else {
+        row = m_list.InsertItem(item);
+    }
     if (row < 0) {
         m_entries.erase(jobId);
         return;
     }
-    m_entries[jobId] = {row, status};
+    Remember(jobId, row, status);
     m_list.SetItemText(row, 1, texts.Date(when).c_str());
     m_list.SetItemText(row, 2, texts.Time(when).c_str());
     m_list.SetItemText(row, 3, pages);

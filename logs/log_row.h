@@ -6,6 +6,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "SendFax.h"
 #include "framework/list_ctrl.h"
@@ -36,15 +37,24 @@ public:
     std::string RowStatus(int row) const;
     void DeleteRow(int row);
     // The list was emptied.
-    void Clear() { m_entries.clear(); }
+    void Clear();
 
 private:
     struct Entry {
-        int row;
+        int row;                 // as it was when the first `deletionsBefore` deletions had happened
+        size_t deletionsBefore;
+        unsigned epoch;          // rows of older epochs are looked for in the list
         const std::string* status;
     };
     DWORD JobIdOfRow(int row) const { return static_cast<DWORD>(m_list.GetItemData(row)); }
+    // Where the entry's row is now, after the deletions recorded since it was seen; -1 when
+    // that is not known.
+    int CurrentRow(const Entry& entry) const;
+    void Remember(DWORD jobId, int row, const std::string* status);
 
     const CListCtrl& m_list;
     std::unordered_map<DWORD, Entry> m_entries;
+    // Rows deleted since the epoch began, in order; the rows below each moved up by one.
+    std::vector<int> m_deletedRows;
+    unsigned m_epoch = 0;
 };
