@@ -237,3 +237,14 @@ TEST_F(LogPageCasesTest, EveryEntryOfALongLogIsShownAndAnEngineThatNeverEndsIsLe
         m_sheet.reset();
     }
 }
+
+TEST_F(LogPageCasesTest, AJobBeingSentIsListedThoughTheEngineOpensItsLogWithZero)
+{
+    SetNow(2025, 3, 10, 12, 0, 0);
+    LogJob due = Job(1, FAXLOG_WAITING, "Ann");
+    due.cover = "cover";
+    WriteJobs({due});
+    StepEngine();  // the transmission starts
+    OpenSheet();
+    EXPECT_EQ((std::vector<std::string>{"Sending"}), Column(SendPage(), 0));
+}
