@@ -248,3 +248,23 @@ TEST_F(LogPageCasesTest, AJobBeingSentIsListedThoughTheEngineOpensItsLogWithZero
     OpenSheet();
     EXPECT_EQ((std::vector<std::string>{"Sending"}), Column(SendPage(), 0));
 }
+
+TEST_F(LogPageCasesTest, AChangedEntryTakesItsRowsPlaceAsANewRowThatIsNotSelected)
+{
+    WriteJobs({Job(1, FAXLOG_SENT, "Sent"), Job(2, FAXLOG_WAITING, "Pending"), Job(3, FAXLOG_WAITING, "Later")});
+    OpenSheet();
+    HWND page = SendPage();
+    SelectRows(page, {1});
+    ASSERT_TRUE(IsEnabled(page, IDC_SENDLOG_HOLD));
+
+    // The engine starts the selected job: it must not be offered for holding any more.
+    char name[] = "Pending";
+    SEND_FAX sending = {};
+    sending.dwJobID = 2;
+    sending.nLogType = FAXLOG_SENDING;
+    sending.szDestName = name;
+    g_pSendLogPage->OnLogChanged(&sending, FAXLOG_CHANGE_UPDATED);
+    EXPECT_EQ((std::vector<std::string>{"Complete", "Sending", "Pending"}), Column(page, 0));
+    EXPECT_EQ(-1, ListView_GetNextItem(List(page), -1, LVNI_SELECTED));
+    EXPECT_FALSE(IsEnabled(page, IDC_SENDLOG_HOLD));
+}
