@@ -174,7 +174,7 @@ DWORD WINAPI FaxStandInGetScheduled(DWORD dwIndex, SEND_FAX** ppRecord)
     *ppRecord = nullptr;
     if (dwIndex >= Engine().Scheduled().size())
         return 0;
-    *ppRecord = NewGlobalRecords({Engine().Scheduled()[dwIndex]});
+    *ppRecord = NewGlobalRecords({&Engine().Scheduled()[dwIndex]});
     return *ppRecord ? 1 : 0;
 }
 
@@ -203,5 +203,16 @@ DWORD WINAPI FaxStandInGetConfig(const char* pszKey, char* pszValue, DWORD cchVa
 }
 
 DWORD WINAPI FaxStandInCallCount(const char* pszCall) { return pszCall ? Engine().CallCount(pszCall) : 0; }
+
+void WINAPI FaxStandInHoldInMemory(void) { Engine().HoldInMemory(); }
+
+DWORD WINAPI FaxStandInAddLogEntry(FAXENGINE hFaxEngine, const SEND_FAX* pRecord)
+{
+    if (!Engine().IsOpen(hFaxEngine) || !pRecord)
+        return 0;
+    return Engine().AddLogEntry(*pRecord);
+}
+
+void WINAPI FaxStandInNeverEndLogs(DWORD dwOn) { Engine().NeverEndLogs(dwOn != 0); }
 
 }  // extern "C"

@@ -56,6 +56,11 @@ public:
     void ClearScheduled() { m_scheduled.clear(); }
     void CountCall(const char* name) { ++m_callCounts[name]; }
     DWORD CallCount(const std::string& name) const;
+    // Forgets every job and keeps new ones only in memory, until another store is used.
+    void HoldInMemory();
+    // Adds an entry to a log as the record describes it, without telling the hosts.
+    DWORD AddLogEntry(const SEND_FAX& record);
+    void NeverEndLogs(bool on) { m_bNeverEndLogs = on; }
 
 private:
     struct Enumeration {
@@ -97,6 +102,7 @@ private:
     std::optional<SYSTEMTIME> m_clock;
     bool m_bRefuseNextSchedule = false;
     bool m_bFailNextTransmission = false;
+    bool m_bNeverEndLogs = false;
     std::vector<JobRecord> m_scheduled;
     std::vector<DWORD> m_acceptedPorts;
     std::map<std::string, DWORD> m_callCounts;

@@ -31,6 +31,8 @@
  *   - the last step: code 1 with 30290, hide, and the job moves to log kind 4.
  * A job with no readable document and no cover page fails at its start with nError 2.
  * A reception in progress gains one page per step and completes after its last page.
+ * FaxLogInit opens the in-transmission log (kind 2) with the result 0 while a transmission
+ * is under way, 1 otherwise. FaxLogDelete deletes an entry only from the log kind it is in.
  * Log changes go out as FAXEVENT_SEND_LOG or FAXEVENT_RECEIVE_LOG with the change codes 3
  * (entry added or changed) and 4 (removed), also for what FaxSchedule, FaxLogDelete and
  * FaxCancel did since the last tick. The host passes each event on to the module:
@@ -117,6 +119,16 @@ VOVADO32_API DWORD WINAPI FaxStandInGetActiveDevices(DWORD* pdwPorts, DWORD dwMa
 VOVADO32_API DWORD WINAPI FaxStandInGetConfig(const char* pszKey, char* pszValue, DWORD cchValue);
 /* How often an engine call (by its name, "FaxSchedule") was made since loading. */
 VOVADO32_API DWORD WINAPI FaxStandInCallCount(const char* pszCall);
+/* Forgets every job and keeps jobs only in memory from now on, writing no files, until
+ * FaxStandInSetStoreFolder names a store again. For logs of many entries. */
+VOVADO32_API void WINAPI FaxStandInHoldInMemory(void);
+/* Adds an entry to the log of the record's nLogType as the record describes it (texts,
+ * start time, nState, nError, nTotPages, nRcvPages) under a new job identifier, which it
+ * returns (0 for an unknown kind). The hosts are not told. */
+VOVADO32_API DWORD WINAPI FaxStandInAddLogEntry(FAXENGINE hFaxEngine, const SEND_FAX* pRecord);
+/* Nonzero: FaxLogNextBlock never ends a log but starts it over after its last block, as a
+ * broken engine might. */
+VOVADO32_API void WINAPI FaxStandInNeverEndLogs(DWORD dwOn);
 
 #ifdef __cplusplus
 }  /* extern "C" */

@@ -49,9 +49,10 @@ TEST(LogBlockTest, RecordsCarryTheirTextsAndAZeroRecordEndsTheBlock)
     jobs[1].comments = std::string(kMaxJobText, 'x');
     jobs[2].userDefined = "On Hold";
     jobs[2].subject = "";
-    size_t size = LogBlockSize(jobs);
+    const std::vector<const JobRecord*> listed = {&jobs[0], &jobs[1], &jobs[2]};
+    size_t size = LogBlockSize(listed);
     std::vector<char> block(size, 0);
-    WriteLogBlock(jobs, block.data());
+    WriteLogBlock(listed, block.data());
 
     const char* at = block.data();
     std::vector<SEND_FAX> records;

@@ -44,8 +44,11 @@ TEST_F(EngineTest, ADueJobIsSentStepByStepWithStatusAndLogEvents)
     ASSERT_NE(0u, id);
 
     std::vector<std::vector<std::string>> ticks;
-    while (Engine().FaxStandInTick(Handle()))
+    std::vector<SHORT> sendingLogOpened;
+    while (Engine().FaxStandInTick(Handle())) {
         ticks.push_back(Describe(TakeEvents()));
+        sendingLogOpened.push_back(Engine().FaxLogInit(Handle(), FAXLOG_SENDING));
+    }
     ticks.push_back(Describe(TakeEvents()));
     std::vector<std::vector<std::string>> expected = {
         {"send-log 3 kind 1", "send-log 3 kind 1", "send-log 3 kind 2", "show Ann Archer", "update 1=30258",
@@ -56,6 +59,9 @@ TEST_F(EngineTest, ADueJobIsSentStepByStepWithStatusAndLogEvents)
         {"update 1=30290", "hide", "send-log 3 kind 4"},
     };
     EXPECT_EQ(expected, ticks);
+    // The log of jobs in transmission opens with 0 while one is under way.
+    EXPECT_EQ((std::vector<SHORT>{0, 0, 0, 0}), sendingLogOpened);
+    EXPECT_EQ(1, Engine().FaxLogInit(Handle(), FAXLOG_SENDING));
 
     std::vector<LogEntry> sent = ReadLog(Engine(), Handle(), FAXLOG_SENT);
     ASSERT_EQ(1u, sent.size());
