@@ -1,0 +1,138 @@
+#include "demo/engine_link.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "demo/demo_host.h"
+
+namespace {
+// The last texts of a transmission ("Fax Transmission Successful.") stay this long.
+constexpr int kHideDelayTicks = 8;
+constexpr int kTicksPerSecond = 1000 / kTickMilliseconds;
+
+struct Activity {
+    std::string recipient;
+    DWORD page = 0, pages = 0, progress = 0;
+    std::string text;
+    int hideInTicks = 0;  // > 0: the status window is hidden when it reaches 0
+    int pageSeconds = 3;
+} g_activity;
+bool g_bMuted = false;
+
+std::string Text(const char* text) { return text ? text : ""; }
+}  // namespace
+
+void SetTransmissionPace(int dialSeconds, int pageSeconds)
+{
+    g_activity.pageSeconds = std::max(pageSeconds, 0);
+    Demo().fax.setPace(static_cast<DWORD>(std::max(dialSeconds * kTicksPerSecond, 1)),
+                       static_cast<DWORD>(std::max(pageSeconds * kTicksPerSecond, 1)));
+}
+
+void MuteEngineEvents(bool mute) { g_bMuted = mute; }
+
+int PageSeconds() { return g_activity.pageSeconds; }
+
+std::string ModuleText(DWORD id)
+{
+    char text[256] = {};
+    if (!LoadStringA(Demo().module.handle, static_cast<UINT>(id), text, sizeof text))
+        return "(string " + std::to_string(id) + ")";
+    return text;
+}
+
+bool GiveEngineTime()
+{
+    bool busy = Demo().fax.tick(Demo().engine) != 0;
+    if (g_activity.hideInTicks > 0 && --g_activity.hideInTicks == 0) {
+        Demo().module.hideFaxStatus(0);
+        g_activity = Activity{std::string(), 0, 0, 0, std::string(), 0, g_activity.pageSeconds};
+    }
+    return busy || g_activity.hideInTicks > 0;
+}
+
+void ForwardEngineEvent(WPARAM kind, const FAXENGINE_EVENT* event)
+{
+    if (!event || g_bMuted)
+        return;
+    DemoHost& demo = Demo();
+    char line[320];
+    switch (kind) {
+    case FAXEVENT_SHOW_STATUS:
+        g_activity.hideInTicks = 0;
+        g_activity.recipient = event->pRecord ? Text(event->pRecord->szDestName) : std::string();
+        g_activity.page = g_activity.pages = g_activity.progress = 0;
+        demo.module.showFaxStatus(&demo.hostWnd, demo.engine, event->pRecord);
+        std::snprintf(line, sizeof line, "Engine starts job %lu to %s (%s)",
+                      static_cast<unsigned long>(event->pRecord ? event->pRecord->dwJobID : 0),
+                      g_activity.recipient.c_str(), event->pRecord ? Text(event->pRecord->szDestFax).c_str() : "");
+        Log(line);
+        break;
+    case FAXEVENT_UPDATE_STATUS:
+        demo.module.updateFaxStatus(0, event->dwCode, event->dwDetail);
+        switch (event->dwCode) {
+        case FAXENGINE_STATUS_BAUD_RATE:
+            Log("Engine connected at " + std::to_string(event->dwDetail) + " baud");
+            break;
+        case FAXENGINE_STATUS_TEXT:
+            g_activity.text = ModuleText(event->dwDetail);
+            Log("Engine status: " + g_activity.text);
+            break;
+        case FAXENGINE_STATUS_PAGE:
+            g_activity.page = event->dwDetail;
+            Log("Engine sends page " + std::to_string(event->dwDetail) + " of " + std::to_string(g_activity.pages));
+            break;
+        case FAXENGINE_STATUS_PROGRESS:
+            g_activity.progress = event->dwDetail;  // too many for the list: the status bar has it
+            break;
+        case FAXENGINE_STATUS_TOTAL_PAGES:
+            g_activity.pages = event->dwDetail;
+            break;
+        default:
+            break;
+        }
+        break;
+    case FAXEVENT_HIDE_STATUS:
+        // A host hides the window after a moment, so that the outcome can be read.
+        g_activity.hideInTicks = kHideDelayTicks;
+        Log("Engine ended the transmission");
+        break;
+    case FAXEVENT_SEND_LOG:
+    case FAXEVENT_RECEIVE_LOG: {
+        bool send = kind == FAXEVENT_SEND_LOG;
+        (send ? demo.module.notifySendLog : demo.module.notifyReceiveLog)(event->pRecord, event->dwCode);
+        const SEND_FAX* record = event->pRecord;
+        if (!record)
+            break;
+        if (!send && record->nState == 23) {
+            std::snprintf(line, sizeof line, "Engine receives fax %lu from %s: page %d of %d",
+                          static_cast<unsigned long>(record->dwJobID), Text(record->szDestName).c_str(),
+                          record->nRcvPages, record->nTotPages);
+        } else {
+            static const char* const kKinds[] = {"", "waiting", "sending", "", "sent", "", "", "", "failed"};
+            const char* what = send ? (record->nLogType >= 0 && record->nLogType <= 8 ? kKinds[record->nLogType] : "")
+                                    : (record->nError ? "failed reception" : "received");
+            std::snprintf(line, sizeof line, "%s log: fax %lu to %s %s (%s)", send ? "Send" : "Receive",
+                          static_cast<unsigned long>(record->dwJobID), Text(record->szDestName).c_str(),
+                          event->dwCode == FAXLOG_ENTRY_REMOVED ? "removed" : "now", what);
+        }
+        Log(line);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+std::string EngineActivity()
+{
+    if (g_activity.recipient.empty() && g_activity.text.empty())
+        return "Engine idle";
+    char line[200];
+    if (g_activity.page)
+        std::snprintf(line, sizeof line, "Sending page %lu of %lu to %s (%lu%%)", g_activity.page, g_activity.pages,
+                      g_activity.recipient.c_str(), g_activity.progress);
+    else
+        std::snprintf(line, sizeof line, "%s %s", g_activity.text.c_str(), g_activity.recipient.c_str());
+    return line;
+}
