@@ -9,6 +9,7 @@ namespace {
 // The last texts of a transmission ("Fax Transmission Successful.") stay this long.
 constexpr int kHideDelayTicks = 8;
 constexpr int kTicksPerSecond = 1000 / kTickMilliseconds;
+constexpr DWORD kTextSending = 2498;  // the module's "Sending"
 
 struct Activity {
     std::string recipient;
@@ -72,6 +73,9 @@ void ForwardEngineEvent(WPARAM kind, const FAXENGINE_EVENT* event)
         demo.module.updateFaxStatus(0, event->dwCode, event->dwDetail);
         switch (event->dwCode) {
         case FAXENGINE_STATUS_BAUD_RATE:
+            // Which texts the status line shows is the host's choice: once connected, "Sending".
+            demo.module.updateFaxStatus(0, FAXSTATUS_STATUS_TEXT, kTextSending);
+            g_activity.text = ModuleText(kTextSending);
             Log("Engine connected at " + std::to_string(event->dwDetail) + " baud");
             break;
         case FAXENGINE_STATUS_TEXT:

@@ -303,3 +303,27 @@ HWND OpenFaxViewer(HWND owner, const std::string& path, std::string* reason)
     }
     return window;
 }
+
+int CloseFaxViewers(const std::string& pathWithoutExtension)
+{
+    size_t slash = pathWithoutExtension.find_last_of('\\');
+    struct Search {
+        std::string title;  // "Fax Viewer - <name>." of the document's viewers
+        int closed = 0;
+    } search{"Fax Viewer - " + pathWithoutExtension.substr(slash == std::string::npos ? 0 : slash + 1) + "."};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            char className[32] = {}, title[MAX_PATH] = {};
+            GetClassNameA(window, className, sizeof className);
+            GetWindowTextA(window, title, sizeof title);
+            if (std::string(className) == kClassName && std::string(title).rfind(search->title, 0) == 0) {
+                DestroyWindow(window);
+                ++search->closed;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.closed;
+}

@@ -7,3 +7,6 @@
 
 // Opens a viewer on the document; null, with the reason, when it cannot be decoded.
 HWND OpenFaxViewer(HWND owner, const std::string& path, std::string* reason);
+// Closes the viewers of a document that is gone (path without extension, any folder);
+// returns how many were open.
+int CloseFaxViewers(const std::string& pathWithoutExtension);

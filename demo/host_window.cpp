@@ -50,8 +50,8 @@ bool HandleModuleRequest(UINT message, WPARAM wParam, LPARAM lParam)
         ShowDocument(text, "the fax document");
         return true;
     case WM_FAXDOC_REMOVED:
-        Log(std::string("Module deleted the document ") + (text ? text : "(none)") +
-            " with its log entry: a viewer of it would close now");
+        Log(std::string("Module deleted the document ") + (text ? text : "(none)") + " with its log entry; " +
+            std::to_string(text ? CloseFaxViewers(text) : 0) + " viewer(s) of it closed");
         return true;
     default:
         return false;

@@ -16,6 +16,7 @@
 namespace {
 // Controls of the module's status window.
 constexpr int kStatusProgress = 1001;
+constexpr int kStatusText = 1003;
 constexpr int kStatusPage = 1005;
 constexpr int kStatusAbort = 1006;
 
@@ -99,6 +100,36 @@ void SendToTheEnd()
     Check(!status || !IsWindowVisible(status), "the status window is hidden a moment after the end");
 }
 
+void FailedCall(WindowGallery& gallery)
+{
+    SetTransmissionPace(1, 1);
+    int failedBefore = LogCount(FAXLOG_FAILED);
+    RunCommand(ID_SIMULATE_FAILURE);
+    std::string noAnswer = ModuleText(2507);
+    HWND status = nullptr;
+    for (int tick = 0; tick < 50 && GiveEngineTime() && !status; ++tick) {
+        HWND window = FindWindowA("#32770", "Fax Status");
+        if (window && ControlText(window, kStatusText) == noAnswer)
+            status = window;
+    }
+    Check(status != nullptr, "a call that fails shows: " + noAnswer);
+    if (status) {
+        PumpMessages();
+        gallery.Picture(status, "fax-status-no-answer");
+    }
+    TickUntilIdle();
+    Check(LogCount(FAXLOG_FAILED) == failedBefore + 1, "the fax whose call failed is in the send log as failed");
+}
+
+// Leaves a reception at its first page, so that the receive log shows it coming in.
+void StartReception()
+{
+    SetTransmissionPace(1, 1);
+    RunCommand(ID_RECEIVE_FAX);
+    for (UINT tick = 0; tick <= 1000 / kTickMilliseconds; ++tick)
+        GiveEngineTime();
+}
+
 void ReceivePageByPage()
 {
     SetTransmissionPace(1, 1);
@@ -147,8 +178,10 @@ int RunTour(const std::string& pictureFolder)
 
     WatchAndAbort(gallery);
     SendToTheEnd();
+    FailedCall(gallery);
     ReceivePageByPage();
     ViewDocument(gallery);
+    StartReception();
 
     // Every modal window of the module, pictured and cancelled by the gallery.
     for (int command : {ID_SEND_FAX, ID_FAX_LOGS, ID_GENERAL_SETUP, ID_MANAGE_BOOKS, ID_PHONEBOOKS, ID_ABOUT})
