@@ -63,8 +63,8 @@ void ShowSampleStatus()
 
 void SetPace(int pageSeconds)
 {
-    SetTransmissionPace(2, pageSeconds);
-    Log("Pages now take " + std::to_string(pageSeconds) + " s, dialling 2 s");
+    SetTransmissionPace(pageSeconds);
+    Log("Pages now take " + std::to_string(pageSeconds) + " s");
     RefreshStatusBar();
 }
 }  // namespace

@@ -9,30 +9,31 @@ namespace {
 // The last texts of a transmission ("Fax Transmission Successful.") stay this long.
 constexpr int kHideDelayTicks = 8;
 constexpr int kTicksPerSecond = 1000 / kTickMilliseconds;
-constexpr DWORD kTextSending = 2498;  // the module's "Sending"
+constexpr DWORD kTextSending = 2498;
+constexpr int kDialSeconds = 2;  // the module's "Sending"
 
 struct Activity {
     std::string recipient;
     DWORD page = 0, pages = 0, progress = 0;
     std::string text;
     int hideInTicks = 0;  // > 0: the status window is hidden when it reaches 0
-    int pageSeconds = 3;
 } g_activity;
+int g_pageSeconds = 3;
 bool g_bMuted = false;
 
 std::string Text(const char* text) { return text ? text : ""; }
 }  // namespace
 
-void SetTransmissionPace(int dialSeconds, int pageSeconds)
+void SetTransmissionPace(int pageSeconds)
 {
-    g_activity.pageSeconds = std::max(pageSeconds, 0);
-    Demo().fax.setPace(static_cast<DWORD>(std::max(dialSeconds * kTicksPerSecond, 1)),
+    g_pageSeconds = std::max(pageSeconds, 0);
+    Demo().fax.setPace(static_cast<DWORD>(kDialSeconds * kTicksPerSecond),
                        static_cast<DWORD>(std::max(pageSeconds * kTicksPerSecond, 1)));
 }
 
 void MuteEngineEvents(bool mute) { g_bMuted = mute; }
 
-int PageSeconds() { return g_activity.pageSeconds; }
+int PageSeconds() { return g_pageSeconds; }
 
 std::string ModuleText(DWORD id)
 {
@@ -47,7 +48,7 @@ bool GiveEngineTime()
     bool busy = Demo().fax.tick(Demo().engine) != 0;
     if (g_activity.hideInTicks > 0 && --g_activity.hideInTicks == 0) {
         Demo().module.hideFaxStatus(0);
-        g_activity = Activity{std::string(), 0, 0, 0, std::string(), 0, g_activity.pageSeconds};
+        g_activity = Activity();
     }
     return busy || g_activity.hideInTicks > 0;
 }

@@ -12,8 +12,8 @@ constexpr UINT kEngineEventMessage = WM_APP + 1;  // the engine's events to the 
 constexpr UINT kTickMilliseconds = 250;           // how often the host gives the engine time
 constexpr UINT_PTR kEngineTimer = 1;
 
-// Sets how long dialling and each page take; the engine counts them in ticks.
-void SetTransmissionPace(int dialSeconds, int pageSeconds);
+// Sets how long each page takes (dialling takes two seconds); the engine counts in ticks.
+void SetTransmissionPace(int pageSeconds);
 int PageSeconds();
 
 // One tick: the engine works one step, and a status window whose transmission ended is

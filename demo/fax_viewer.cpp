@@ -304,26 +304,30 @@ HWND OpenFaxViewer(HWND owner, const std::string& path, std::string* reason)
     return window;
 }
 
+namespace {
+struct ViewerSearch {
+    std::string title;  // "Fax Viewer - <name>." of a document's viewers
+    int closed = 0;
+};
+
+BOOL CALLBACK CloseIfViewerOf(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<ViewerSearch*>(data);
+    char className[32] = {}, title[MAX_PATH] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (std::string(className) == kClassName && std::string(title).rfind(search->title, 0) == 0) {
+        DestroyWindow(window);
+        ++search->closed;
+    }
+    return TRUE;
+}
+}  // namespace
+
 int CloseFaxViewers(const std::string& pathWithoutExtension)
 {
     size_t slash = pathWithoutExtension.find_last_of('\\');
-    struct Search {
-        std::string title;  // "Fax Viewer - <name>." of the document's viewers
-        int closed = 0;
-    } search{"Fax Viewer - " + pathWithoutExtension.substr(slash == std::string::npos ? 0 : slash + 1) + "."};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(data);
-            char className[32] = {}, title[MAX_PATH] = {};
-            GetClassNameA(window, className, sizeof className);
-            GetWindowTextA(window, title, sizeof title);
-            if (std::string(className) == kClassName && std::string(title).rfind(search->title, 0) == 0) {
-                DestroyWindow(window);
-                ++search->closed;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ViewerSearch search{"Fax Viewer - " + pathWithoutExtension.substr(slash == std::string::npos ? 0 : slash + 1) + "."};
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfViewerOf, reinterpret_cast<LPARAM>(&search));
     return search.closed;
 }

@@ -75,7 +75,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
     }
     g_demo.engine = g_demo.fax.open(g_demo.window, kEngineEventMessage);
     std::string pageSeconds = Option(commandLine, "--page-seconds");
-    SetTransmissionPace(2, pageSeconds.empty() ? 3 : std::atoi(pageSeconds.c_str()));
+    SetTransmissionPace(pageSeconds.empty() ? 3 : std::atoi(pageSeconds.c_str()));
     SeedSampleData();
     RefreshStatusBar();
 

@@ -222,7 +222,7 @@ void Quietly(Work work)
     while (Demo().fax.tick(Demo().engine)) {
     }
     MuteEngineEvents(false);
-    SetTransmissionPace(2, PageSeconds());
+    SetTransmissionPace(PageSeconds());
 }
 
 void SeedLogs()
@@ -255,7 +255,7 @@ void SeedLogs()
 
 std::string SampleSendDocument()
 {
-    return MakeDocument(MyFaxFolders().outbox, "Demo Letter", Letter("Demo Letter", "our customer", 3));
+    return MakeDocument(MyFaxFolders().outbox, "Demo Letter", Letter("Demo Letter", "Customer", 3));
 }
 
 void SeedSampleData()

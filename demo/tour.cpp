@@ -68,7 +68,7 @@ void TickUntilIdle()
 void WatchAndAbort(WindowGallery& gallery)
 {
     // Three pages, two seconds of dialling and three seconds a page, in ticks.
-    SetTransmissionPace(2, 3);
+    SetTransmissionPace(3);
     int failedBefore = LogCount(FAXLOG_FAILED);
     RunCommand(ID_SIMULATE_SEND);
     HWND status = TickUntilPage("Page 2 of 3", 200);
@@ -90,7 +90,7 @@ void WatchAndAbort(WindowGallery& gallery)
 
 void SendToTheEnd()
 {
-    SetTransmissionPace(1, 1);
+    SetTransmissionPace(1);
     int sentBefore = LogCount(FAXLOG_SENT);
     RunCommand(ID_SIMULATE_SEND);
     HWND status = TickUntilPage("Page 3 of 3", 400);
@@ -102,7 +102,7 @@ void SendToTheEnd()
 
 void FailedCall(WindowGallery& gallery)
 {
-    SetTransmissionPace(1, 1);
+    SetTransmissionPace(1);
     int failedBefore = LogCount(FAXLOG_FAILED);
     RunCommand(ID_SIMULATE_FAILURE);
     std::string noAnswer = ModuleText(2507);
@@ -124,7 +124,7 @@ void FailedCall(WindowGallery& gallery)
 // Leaves a reception at its first page, so that the receive log shows it coming in.
 void StartReception()
 {
-    SetTransmissionPace(1, 1);
+    SetTransmissionPace(1);
     RunCommand(ID_RECEIVE_FAX);
     for (UINT tick = 0; tick <= 1000 / kTickMilliseconds; ++tick)
         GiveEngineTime();
@@ -132,7 +132,7 @@ void StartReception()
 
 void ReceivePageByPage()
 {
-    SetTransmissionPace(1, 1);
+    SetTransmissionPace(1);
     int receivedBefore = LogCount(FAXLOG_RECEIVED);
     RunCommand(ID_RECEIVE_FAX);
     TickUntilIdle();
