@@ -169,6 +169,7 @@ DWORD ScheduleJob(const Contact& to, const std::string& fax, const std::string& 
     job.nDay = static_cast<int16_t>(start.wDay);
     job.nHour = static_cast<int16_t>(start.wHour);
     job.nMinute = static_cast<int16_t>(start.wMinute);
+    job.nSecond = static_cast<int16_t>(start.wSecond);
     job.szDestName = &name[0];
     job.szToCompany = &company[0];
     job.szDestFax = &number[0];

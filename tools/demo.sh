@@ -20,5 +20,12 @@ if [ -n "${DISPLAY:-}" ]; then
   /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
   /usr/lib/wine/wine64 RWFaxDemo.exe
 else
-  xvfb-run -a sh -c '/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1; /usr/lib/wine/wine64 RWFaxDemo.exe --tour --pictures "$0" 2>/dev/null | cat; /usr/lib/wine/wineserver -w' "$pictures"
+  # For the pictures, Wine draws the window frames itself (no window manager in Xvfb); the
+  # setting is taken back afterwards, so that a desktop's window manager frames them again.
+  x11='HKCU\Software\Wine\X11 Driver'
+  xvfb-run -a sh -c '/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+    /usr/lib/wine/wine64 reg add "$1" /v Managed /d N /f >/dev/null 2>&1
+    /usr/lib/wine/wine64 RWFaxDemo.exe --tour --pictures "$0" 2>/dev/null | cat
+    /usr/lib/wine/wine64 reg delete "$1" /v Managed /f >/dev/null 2>&1
+    /usr/lib/wine/wineserver -w' "$pictures" "$x11"
 fi
