@@ -17,6 +17,7 @@ constexpr int kSendFaxCoverPage = 50003;
 constexpr int kLogList = 50030;
 constexpr int kSendLogReschedule = 50064;
 constexpr int kSendLogDelete = 50114;
+constexpr int kBooksNew = 50059;
 constexpr char kViewerClass[] = "RWFaxDemoViewer";
 constexpr UINT kSettleMilliseconds = 300;  // a new window paints before it is pictured
 
@@ -164,6 +165,9 @@ void WindowGallery::Visit(HWND window)
         SendDlgItemMessageA(window, kSendFaxPreview, BM_CLICK, 0, 0);
         PictureViewer(*this, "cover-page-preview");
     }
+    // Manage Phonebooks leads to the New Phonebook dialog.
+    if (caption == "Manage Phonebooks")
+        SendDlgItemMessageA(window, kBooksNew, BM_CLICK, 0, 0);
     PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
 }
 
