@@ -9,8 +9,8 @@ namespace {
 // The last texts of a transmission ("Fax Transmission Successful.") stay this long.
 constexpr int kHideDelayTicks = 8;
 constexpr int kTicksPerSecond = 1000 / kTickMilliseconds;
-constexpr DWORD kTextSending = 2498;
-constexpr int kDialSeconds = 2;  // the module's "Sending"
+constexpr DWORD kTextSending = 2498;  // the module's "Sending"
+constexpr int kDialSeconds = 2;
 
 struct Activity {
     std::string recipient;
@@ -18,6 +18,8 @@ struct Activity {
     std::string text;
     int hideInTicks = 0;  // > 0: the status window is hidden when it reaches 0
 } g_activity;
+std::string g_receiving;  // "Receiving page 1 of 3 from Alma Ames" while a fax comes in
+int g_receptionUpdates = 0;
 int g_pageSeconds = 3;
 bool g_bMuted = false;
 
@@ -34,6 +36,8 @@ void SetTransmissionPace(int pageSeconds)
 void MuteEngineEvents(bool mute) { g_bMuted = mute; }
 
 int PageSeconds() { return g_pageSeconds; }
+
+int ReceptionUpdates() { return g_receptionUpdates; }
 
 std::string ModuleText(DWORD id)
 {
@@ -113,7 +117,12 @@ void ForwardEngineEvent(WPARAM kind, const FAXENGINE_EVENT* event)
             std::snprintf(line, sizeof line, "Engine receives fax %lu from %s: page %d of %d",
                           static_cast<unsigned long>(record->dwJobID), Text(record->szDestName).c_str(),
                           record->nRcvPages, record->nTotPages);
+            g_receiving = "Receiving page " + std::to_string(record->nRcvPages + 1) + " of " +
+                          std::to_string(record->nTotPages) + " from " + Text(record->szDestName);
+            ++g_receptionUpdates;
         } else {
+            if (!send)
+                g_receiving.clear();
             static const char* const kKinds[] = {"", "waiting", "sending", "", "sent", "", "", "", "failed"};
             const char* what = send ? (record->nLogType >= 0 && record->nLogType <= 8 ? kKinds[record->nLogType] : "")
                                     : (record->nError ? "failed reception" : "received");
@@ -132,7 +141,7 @@ void ForwardEngineEvent(WPARAM kind, const FAXENGINE_EVENT* event)
 std::string EngineActivity()
 {
     if (g_activity.recipient.empty() && g_activity.text.empty())
-        return "Engine idle";
+        return g_receiving.empty() ? "Engine idle" : g_receiving;
     char line[200];
     if (g_activity.page)
         std::snprintf(line, sizeof line, "Sending page %lu of %lu to %s (%lu%%)", g_activity.page, g_activity.pages,

@@ -23,6 +23,8 @@ bool GiveEngineTime();
 void ForwardEngineEvent(WPARAM kind, const FAXENGINE_EVENT* event);
 // While muted, engine events are not passed on (sample data made in bulk).
 void MuteEngineEvents(bool mute);
+// How often a reception in progress reported its pages to the receive log.
+int ReceptionUpdates();
 // What the engine is doing, for the status bar ("Sending page 2 of 3 to Ann Archer").
 std::string EngineActivity();
 // The module's text with the number the engine gives (status texts, messages).

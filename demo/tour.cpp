@@ -134,8 +134,11 @@ void ReceivePageByPage()
 {
     SetTransmissionPace(1);
     int receivedBefore = LogCount(FAXLOG_RECEIVED);
+    int updatesBefore = ReceptionUpdates();
     RunCommand(ID_RECEIVE_FAX);
     TickUntilIdle();
+    // Three pages: the receive log hears of the reception at 0, 1 and 2 pages, then complete.
+    Check(ReceptionUpdates() - updatesBefore == 3, "the reception reports its pages as they come in");
     Check(LogCount(FAXLOG_RECEIVED) == receivedBefore + 1, "the received fax is in the receive log");
 }
 
@@ -186,6 +189,7 @@ int RunTour(const std::string& pictureFolder)
     // Every modal window of the module, pictured and cancelled by the gallery.
     for (int command : {ID_SEND_FAX, ID_FAX_LOGS, ID_GENERAL_SETUP, ID_MANAGE_BOOKS, ID_PHONEBOOKS, ID_ABOUT})
         RunCommand(command);
+    RefreshStatusBar();
     PumpMessages();
     gallery.Picture(demo.window, "demo-host");
     Check(gallery.Written() >= 15, std::to_string(gallery.Written()) + " pictures written to " + pictureFolder);
