@@ -3,6 +3,7 @@
 // work to the engine.
 #include "standins/engine/vovado32_standin.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "standins/engine/engine_document.h"
@@ -164,6 +165,14 @@ DWORD WINAPI FaxStandInAddReceived(FAXENGINE hFaxEngine, const char* pszSenderNa
 void WINAPI FaxStandInRefuseNextSchedule(void) { Engine().RefuseNextSchedule(); }
 
 void WINAPI FaxStandInFailNextTransmission(void) { Engine().FailNextTransmission(); }
+
+void WINAPI FaxStandInSetPace(DWORD dwDialTicks, DWORD dwPageTicks)
+{
+    EnginePace pace;
+    pace.dialTicks = static_cast<int>(std::clamp<DWORD>(dwDialTicks, 1, 100000));
+    pace.pageTicks = static_cast<int>(std::clamp<DWORD>(dwPageTicks, 1, 100000));
+    Engine().SetPace(pace);
+}
 
 DWORD WINAPI FaxStandInScheduledCount(void) { return static_cast<DWORD>(Engine().Scheduled().size()); }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "standins/engine/engine_events.h"
+#include "standins/engine/engine_pace.h"
 #include "standins/engine/engine_store.h"
 #include "standins/engine/vovado32_standin.h"
 
@@ -52,6 +53,7 @@ public:
     void SetClock(const SYSTEMTIME* now);
     void RefuseNextSchedule() { m_bRefuseNextSchedule = true; }
     void FailNextTransmission() { m_bFailNextTransmission = true; }
+    void SetPace(const EnginePace& pace) { m_pace = pace; }
     const std::vector<JobRecord>& Scheduled() const { return m_scheduled; }
     void ClearScheduled() { m_scheduled.clear(); }
     void CountCall(const char* name) { ++m_callCounts[name]; }
@@ -72,6 +74,7 @@ private:
         uint32_t jobId = 0;
         int step = 0;  // 0 connects, 1..pages sends a page, pages + 1 finishes
         int pages = 0;
+        int ticks = 0;  // spent in this step
     };
 
     void EnsureLoaded();
@@ -98,6 +101,8 @@ private:
     std::map<FAXENGINE, Enumeration> m_enumerations;
     FAXENGINE m_nextHandle = 0x56460001;
     std::optional<Transmission> m_transmission;
+    EnginePace m_pace;
+    std::map<uint32_t, int> m_receptionTicks;  // spent on the page being received, by job
     CEngineEvents m_events;
     std::optional<SYSTEMTIME> m_clock;
     bool m_bRefuseNextSchedule = false;

@@ -27,7 +27,9 @@
  *   - the next step connects: code 0 (baud rate 14400), or, when the call fails (a fax
  *     number with fewer than three digits, or FaxStandInFailNextTransmission), code 1 with
  *     2507, hide, and the job moves to log kind 8 with nError 1;
- *   - one step per page: code 2 (page number) and code 3 (progress 0..100);
+ *   - one step per page: code 2 (page number) and code 3 (progress 0..100); with a pace
+ *     set (FaxStandInSetPace) dialling and each page take several steps, each page
+ *     reporting its progress at every step;
  *   - the last step: code 1 with 30290, hide, and the job moves to log kind 4.
  * A job with no readable document and no cover page fails at its start with nError 2.
  * A reception in progress gains one page per step and completes after its last page.
@@ -104,6 +106,10 @@ VOVADO32_API DWORD WINAPI FaxStandInAddReceived(FAXENGINE hFaxEngine, const char
 VOVADO32_API void WINAPI FaxStandInRefuseNextSchedule(void);
 /* The next transmission to connect fails. */
 VOVADO32_API void WINAPI FaxStandInFailNextTransmission(void);
+/* Stretches calls over several ticks, so that a host can pace them: dialling lasts
+ * dwDialTicks ticks, each page sent or received dwPageTicks ticks, with a progress update
+ * (code 3) at every tick of a page. 1 and 1, one step per tick, is the default; 0 counts as 1. */
+VOVADO32_API void WINAPI FaxStandInSetPace(DWORD dwDialTicks, DWORD dwPageTicks);
 /* The jobs FaxSchedule accepted since loading (or the last clear), in order: their number,
  * and a copy of one as the engine took it over (a global-memory record like FaxLogFind's). */
 VOVADO32_API DWORD WINAPI FaxStandInScheduledCount(void);
