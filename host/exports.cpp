@@ -41,9 +41,8 @@ void WINAPI FaxDLL_ShowFaxStatus(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine, SEN
     const char* const self = __func__;
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     GuardExport(self, 0, [&] {
-        // Nothing to follow: the window is not created, and one already shown stays as it is.
-        if (Missing(self, pJob, "job record"))
-            return 0;
+        // Without a record the window shows empty fields, as for a job not yet known.
+        Missing(self, pJob, "job record");
         Missing(self, pHostWnd, "host window");
         MissingEngine(self, hFaxEngine);
         g_FaxStatus.ShowForJob(HostWindowHandle(pHostWnd), hFaxEngine, pJob);

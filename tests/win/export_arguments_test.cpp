@@ -134,8 +134,6 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
     const Case cases[] = {
         {"OnSendFax(0, 0, 0)", [&] { return static_cast<DWORD>(sendFax(nullptr, 0, nullptr)); }, IDCANCEL,
          {"FaxDLL_OnSendFax - no document.\n"}, kNone},
-        {"ShowFaxStatus(0, 0, 0)", [&] { show(nullptr, 0, nullptr); return kNoResult; }, kNoResult,
-         {"FaxDLL_ShowFaxStatus - no job record.\n"}, kNone},
         {"HideFaxStatus(0) before any show", [&] { return static_cast<DWORD>(hide(0)); }, FALSE, {}, kNone},
         {"UpdateFaxStatus(0, 99, 0)", [&] { update(0, 99, 0); return kNoResult; }, kNoResult,
          {"FaxDLL_UpdateFaxStatus - unknown status code 99.\n"}, kNone},
@@ -163,7 +161,10 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
          {"FaxDLL_OnFaxHeaderSetup" + noHost, "FaxDLL_OnFaxHeaderSetup" + noEngine}, kModal},
         {"OnFaxLogSetup(0, 0)", [&] { logSetup(nullptr, 0); return kNoResult; }, kNoResult,
          {"FaxDLL_OnFaxLogSetup" + noHost, "FaxDLL_OnFaxLogSetup" + noEngine}, kModal},
-        // A record whose texts are all null: the window shows empty fields, and hides.
+        // No record, or one whose texts are all null: the window shows empty fields, and hides.
+        {"ShowFaxStatus(0, 0, 0)", [&] { show(nullptr, 0, nullptr); return kNoResult; }, kNoResult,
+         {"FaxDLL_ShowFaxStatus - no job record.\n", "FaxDLL_ShowFaxStatus" + noHost}, kStatus},
+        {"HideFaxStatus(0) after it", [&] { return static_cast<DWORD>(hide(0) != FALSE); }, TRUE, {}, kHides},
         {"ShowFaxStatus(0, 0, blank)", [&] { show(nullptr, 0, &blank); return kNoResult; }, kNoResult,
          {"FaxDLL_ShowFaxStatus" + noHost, "FaxDLL_ShowFaxStatus" + noEngine}, kStatus},
         {"HideFaxStatus(0) after it", [&] { return static_cast<DWORD>(hide(0) != FALSE); }, TRUE, {}, kHides},
