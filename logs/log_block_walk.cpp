@@ -51,9 +51,10 @@ int WalkLogBlock(void* block, size_t blockBytes, int count, const std::function<
         auto* record = reinterpret_cast<SEND_FAX*>(bytes + offset);
         // The record length is read before the visit, which may change the record.
         size_t length = record->nRecLength;
-        const bool textsInside = blockBytes != 0 ? TextsInside(bytes + offset, bytes, blockBytes)
-                                                 : TextsInside(bytes + offset, bytes + offset, std::max(length, sizeof(SEND_FAX)));
-        if (!textsInside)
+        // Where its texts may lie: the block, or without its size the record's own bytes.
+        const uint8_t* textsStart = blockBytes != 0 ? bytes : bytes + offset;
+        const size_t textsBytes = blockBytes != 0 ? blockBytes : std::max(length, sizeof(SEND_FAX));
+        if (!TextsInside(bytes + offset, textsStart, textsBytes))
             return visited;
         visit(record);
         if (++visited >= count || length < sizeof(SEND_FAX) || !FitsInBlock(offset + length, blockBytes))
