@@ -56,15 +56,15 @@ std::string ForwardedDocumentPath(const char* fileList)
     return ReplaceExtension(fileList ? fileList : "", "tif");
 }
 
-void RewriteForwardedDocument(FAXENGINE hFaxEngine, const std::string& document)
+bool RewriteForwardedDocument(FAXENGINE hFaxEngine, const std::string& document)
 {
     const std::string copy = TemporaryTiffPath();
     if (copy.empty())
-        return;
+        return true;
     CopyPagesToTiff(document, copy);
     // Nothing could be copied: the received document stays as it is.
     if (GetFileAttributesA(copy.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return;
+        return false;
     // The engine writes a new document under the name; the old one waits aside until it has.
     std::string aside;
     if (!ReplaceLastChars(document, 3, "FMP", &aside) || !MoveFileExA(document.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING))
@@ -78,4 +78,5 @@ void RewriteForwardedDocument(FAXENGINE hFaxEngine, const std::string& document)
         MoveFileA(aside.c_str(), document.c_str());
     }
     DeleteFileA(copy.c_str());
+    return true;
 }

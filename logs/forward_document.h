@@ -9,7 +9,7 @@
 
 // The received document: the entry's path with its extension replaced by "tif".
 std::string ForwardedDocumentPath(const char* fileList);
-// Rewrites the document at that path. Failures of the library, the engine and the files are
-// not reported (the user still gets the Send Fax dialog), and they leave the received
-// document as it was.
-void RewriteForwardedDocument(FAXENGINE hFaxEngine, const std::string& document);
+// Rewrites the document at that path. Every failure leaves the received document as it was;
+// false when the image library could not read a page of it (the caller tells the user,
+// who still gets the Send Fax dialog), true otherwise.
+bool RewriteForwardedDocument(FAXENGINE hFaxEngine, const std::string& document);

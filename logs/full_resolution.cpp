@@ -4,18 +4,20 @@
 
 #include "logs/log_file_names.h"
 
-void RestoreFullResolutionDocument(const std::string& fileList)
+bool RestoreFullResolutionDocument(const std::string& fileList, std::string* working)
 {
     if (fileList.empty())
-        return;
+        return true;
     const std::string fullResolution = ReplaceExtension(fileList, "LRS");
     HANDLE file = CreateFileA(fullResolution.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return;
+        return true;
     CloseHandle(file);
-    const std::string working = ReplaceExtension(fileList, "tif");
-    DeleteFileA(working.c_str());
-    CopyFileA(fullResolution.c_str(), working.c_str(), FALSE);
+    *working = ReplaceExtension(fileList, "tif");
+    // Overwritten in place: the full-resolution copy goes only once it has a successor.
+    if (!CopyFileA(fullResolution.c_str(), working->c_str(), FALSE))
+        return false;
     DeleteFileA(fullResolution.c_str());
+    return true;
 }

@@ -4,5 +4,7 @@
 #include <string>
 
 // When the ".LRS" sibling of the document can be read: the ".tif" sibling is replaced by a
-// copy of it and the ".LRS" file deleted. Failures are not reported.
-void RestoreFullResolutionDocument(const std::string& fileList);
+// copy of it and the ".LRS" file deleted. Returns false, with both files as they were, when
+// the copy cannot be written (a read-only working file or folder); the caller tells the user.
+// True otherwise, also when there is no full-resolution copy.
+bool RestoreFullResolutionDocument(const std::string& fileList, std::string* working);

@@ -2,6 +2,7 @@
 
 #include "engine/fax_engine.h"
 #include "framework/message_box.h"
+#include "framework/resources.h"
 #include "host/fax_folders.h"
 #include "logs/forward_document.h"
 #include "logs/log_file_names.h"
@@ -112,8 +113,11 @@ void CDRecvLog::OnForward()
     dialog.m_hFaxEngine = hFaxEngine;
     dialog.m_strDocument = record->szFileList ? record->szFileList : "";
     // The dialog takes the document as a TIFF file and makes the engine's form of it anew.
-    if (!dialog.m_strDocument.empty())
-        RewriteForwardedDocument(hFaxEngine, ForwardedDocumentPath(record->szFileList));
+    if (!dialog.m_strDocument.empty()) {
+        const std::string document = ForwardedDocumentPath(record->szFileList);
+        if (!RewriteForwardedDocument(hFaxEngine, document))
+            FaxMessageBox(m_hWnd, FormatModuleString(IDS_CANNOT_READ_FAX, document.c_str()), nullptr, MB_OK);
+    }
     dialog.DoModal();
     record.Release();
 }

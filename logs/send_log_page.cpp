@@ -259,7 +259,10 @@ void CDSendLog::OnResend()
     CDSendFax dialog(this, pHostWnd, record.Get(), SENDFAX_OPEN_RESEND);
     dialog.m_hFaxEngine = hFaxEngine;
     dialog.m_strDocument = TextOf(record->szFileList);
-    RestoreFullResolutionDocument(dialog.m_strDocument);
+    // The low-resolution document can still be sent; the full one waits beside it.
+    std::string working;
+    if (!RestoreFullResolutionDocument(dialog.m_strDocument, &working))
+        FaxMessageBox(m_hWnd, FormatModuleString(IDS_CANNOT_WRITE_FAX, working.c_str()), nullptr, MB_OK);
     dialog.DoModal();
     record.Release();
 }

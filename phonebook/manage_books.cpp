@@ -5,6 +5,7 @@
 #include "framework/message_box.h"
 #include "framework/resources.h"
 #include "phonebook/book_list.h"
+#include "phonebook/book_name.h"
 #include "phonebook/new_book.h"
 #include "phonebook/profile_file.h"
 #include "phonebook/record_names.h"
@@ -98,7 +99,7 @@ void CDManageBooks::OnRenameBook()
         SaveMasterList();
         m_pRecordFile->Load(oldName, true, true);
         m_pRecordFile->Save(name, true);
-        DeleteFileA(GetProfilePath(oldName).c_str());
+        DeleteBookFile(oldName);
     }
     FocusOkButton();
 }
@@ -116,9 +117,16 @@ void CDManageBooks::OnDeleteBook()
         // Refilling an emptied list brings "Main" back with a new file; deleting "Main"
         // itself then removes that file again, as the user asked.
         SaveMasterList();
-        DeleteFileA(GetProfilePath(name).c_str());
+        DeleteBookFile(name);
     }
     FocusOkButton();
+}
+
+void CDManageBooks::DeleteBookFile(const std::string& name)
+{
+    // A hand-edited master list may hold its own name; the list goes, its file stays.
+    if (!NamesMasterList(name))
+        DeleteFileA(GetProfilePath(name).c_str());
 }
 
 void CDManageBooks::LoadMasterList() { m_BookList.Load(g_szMasterList, true); }

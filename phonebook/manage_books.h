@@ -29,6 +29,8 @@ private:
     void LoadMasterList();
     // Writes the master list and shows it again in the list box.
     void SaveMasterList();
+    // Deletes a book's file, never the master list's.
+    void DeleteBookFile(const std::string& name);
     // Adds a name to the loaded master list; a duplicate (ignoring case) or a full list is
     // refused with a message naming it.
     bool AddToMasterList(const std::string& name);

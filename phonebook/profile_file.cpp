@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "framework/module_state.h"
+#include "phonebook/book_name.h"
 #include "phonebook/record_names.h"
 
 namespace {
@@ -21,13 +22,7 @@ std::string GetProfilePath(const std::string& listName)
     std::string folder(module, length);
     size_t slash = folder.find_last_of("\\/");
     folder = slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-    // Names come from files a person can edit: whatever they hold, the file stays beside
-    // the module, so characters that would lead elsewhere become '_'.
-    std::string name = listName;
-    for (char& c : name)
-        if (c == '\\' || c == '/' || c == ':')
-            c = '_';
-    return folder + name + "." + g_szProfileExt;
+    return folder + ProfileFileStem(listName) + "." + g_szProfileExt;
 }
 
 BOOL WriteProfileText(const char* section, const char* key, const char* value, const std::string& path)

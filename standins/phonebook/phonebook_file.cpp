@@ -1,5 +1,6 @@
 #include "standins/phonebook/phonebook_file.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -66,7 +67,8 @@ PhoneBookFile ParsePhoneBookFile(const std::string& text, const std::string& fal
     book.name = name && !name->empty() ? *name : fallbackName;
     if (const std::string* next = head ? head->Find("NextEntry") : nullptr;
         next && !next->empty() && next->size() <= 9 && next->find_first_not_of("0123456789") == std::string::npos)
-        book.nextNumber = static_cast<uint32_t>(std::strtoul(next->c_str(), nullptr, 10));
+        // 0 numbers nothing: entries without a number would be given it and read back as new.
+        book.nextNumber = std::max<uint32_t>(1, static_cast<uint32_t>(std::strtoul(next->c_str(), nullptr, 10)));
 
     std::set<uint32_t> taken;
     std::vector<PhoneBookEntryText> unnumbered;

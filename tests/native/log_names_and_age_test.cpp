@@ -2,6 +2,7 @@
 // document files, the age of an entry, and the walk over a block of entries.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -136,4 +137,40 @@ TEST(LogBlockWalkTest, HostileLengthsNeverLeadOutsideTheBlock)
     // A block smaller than one record is not read at all.
     std::vector<uint8_t> tiny(sizeof(SEND_FAX) - 1);
     EXPECT_TRUE(Walk(tiny, 1, tiny.size()).empty());
+}
+
+TEST(LogBlockWalkTest, ARecordWhoseTextsLeaveTheBlockEndsTheWalkBeforeIt)
+{
+    // Two records with room for texts after each; the second one's name is the case.
+    const size_t length = sizeof(SEND_FAX) + 16;
+    struct Case {
+        const char* what;
+        std::ptrdiff_t nameAt;  // from the block's start; -1: null
+        const char* text;       // written there, without its terminator when lastByte
+        bool lastByte;
+        size_t visited;
+    };
+    const Case cases[] = {
+        {"null text", -1, "", false, 2},
+        {"text after the record", static_cast<std::ptrdiff_t>(length + sizeof(SEND_FAX)), "Ann", false, 2},
+        {"text in the first record's room", static_cast<std::ptrdiff_t>(sizeof(SEND_FAX)), "Bo", false, 2},
+        {"text not terminated before the end", static_cast<std::ptrdiff_t>(2 * length - 1), "x", true, 1},
+        {"text before the block", -2 * static_cast<std::ptrdiff_t>(length), "", false, 1},
+        {"text past the block", 4 * static_cast<std::ptrdiff_t>(length), "", false, 1},
+    };
+    for (const Case& c : cases) {
+        auto block = Block({1, 2}, length, 0);
+        SEND_FAX second = {};
+        std::memcpy(&second, block.data() + length, sizeof second);
+        // As a number: the hostile addresses are never formed from the block's pointer.
+        second.szDestName = c.nameAt == -1 ? nullptr
+                                           : reinterpret_cast<char*>(reinterpret_cast<uintptr_t>(block.data()) +
+                                                                     static_cast<uintptr_t>(c.nameAt));
+        std::memcpy(block.data() + length, &second, sizeof second);
+        if (c.nameAt >= 0 && static_cast<size_t>(c.nameAt) < block.size()) {
+            size_t n = std::strlen(c.text) + (c.lastByte ? 0 : 1);
+            std::memcpy(block.data() + c.nameAt, c.text, n);
+        }
+        EXPECT_EQ(c.visited, Walk(block, 2, block.size()).size()) << c.what;
+    }
 }

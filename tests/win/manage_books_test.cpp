@@ -381,6 +381,38 @@ TEST_F(ManageBooksTest, CancelledOrRefusedNamesChangeNothing)
     EXPECT_TRUE(FocusOn(IDOK));
 }
 
+TEST_F(ManageBooksTest, NamesOfTheMasterListAndOfDevicesAreRefusedForEveryCommand)
+{
+    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=Sales\r\nNumber=2\r\n");
+    WriteList("Main", kTwoContacts);
+    WriteList("Sales", kTwoContacts);
+    Open();
+    const std::string before = FilesOnDisk();
+    for (const char* name : {"qomaster", "QOMASTER", "CON", "nul", "Com1", "LPT9"}) {
+        for (int command : {IDC_BOOKS_NEW, IDC_BOOKS_COPY, IDC_BOOKS_RENAME}) {
+            Select("Sales");
+            std::string refusal;
+            CommandWith(command, {TypeBookName(name, IDOK), AnswerMessageBox(IDOK, &refusal), TypeBookName("Extra", IDCANCEL)});
+            EXPECT_EQ("The bookname can only contain alphanumeric characters.", refusal) << name << " " << command;
+        }
+    }
+    EXPECT_EQ(before, FilesOnDisk());
+    EXPECT_EQ((std::vector<std::string>{"Main", "Sales"}), Lines());
+}
+
+TEST_F(ManageBooksTest, AMasterListThatNamesItselfKeepsItsFile)
+{
+    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=qomaster\r\nNumber=2\r\n");
+    WriteList("Main", kTwoContacts);
+    Open();
+    Select("qomaster");
+    std::string question;
+    CommandWith(IDC_BOOKS_DELETE, {AnswerMessageBox(IDOK, &question)});
+    EXPECT_EQ((std::vector<std::string>{"Main"}), Lines());
+    EXPECT_EQ("Main", Value("QOmaster", "Index", "Item1"));
+    EXPECT_EQ("1", Value("QOmaster", "Index", "Number"));
+}
+
 TEST_F(ManageBooksTest, WithoutASelectedLineCopyRenameAndDeleteDoNothing)
 {
     WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=Sales\r\nNumber=2\r\n");

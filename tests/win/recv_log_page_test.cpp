@@ -180,7 +180,7 @@ TEST_F(RecvLogPageTest, AThreePageFaxIsForwardedAsAThreePageTiffDocument)
     EXPECT_EQ(copiesBefore, TemporaryCopies());
 }
 
-TEST_F(RecvLogPageTest, ADocumentThatCannotBeReadIsForwardedAsItIs)
+TEST_F(RecvLogPageTest, ADocumentThatCannotBeReadIsForwardedAsItIsAndTheUserTold)
 {
     ASSERT_TRUE(WriteFileBytes(Document("fax.tif"), testfiles::MakeTiff(1)));
     const DWORD received = AddReceived("Sender", "555 0100", Document("fax.tif").c_str(), 0, 0);
@@ -198,6 +198,8 @@ TEST_F(RecvLogPageTest, ADocumentThatCannotBeReadIsForwardedAsItIs)
                                            }}});
         Click(page, IDC_RECVLOG_FORWARD);
         EXPECT_EQ(1u, script.Done());
+        ASSERT_FALSE(conversionComplaints.Boxes().empty());
+        EXPECT_EQ("Cannot read fax file " + StoredDocument(received) + ".", conversionComplaints.Boxes()[0].text);
     }
     EXPECT_EQ(damaged, whileOpen);
     EXPECT_EQ(damaged, ReadFileBytes(StoredDocument(received)));

@@ -267,6 +267,28 @@ TEST_F(SendFaxFlowTest, SendHandsOneJobPerRecipientToTheEngineAndCloses)
     }
 }
 
+TEST_F(SendFaxFlowTest, ADocumentThatCannotBeReachedIsNamedToTheUserAndEveryJobStillGoes)
+{
+    // A path longer than MAX_PATH, and a document in an outbox folder that is gone.
+    for (const std::string& stem : {m_files.File(std::string(MAX_PATH, 'd')), m_files.File("Gone\\Outbox\\abc123")}) {
+        m_engine.Clear();
+        m_document = stem + ".fmf";
+        Open();
+        Click(IDC_SENDFAX_ADDALL);
+        std::vector<std::string> texts;
+        auto answer = [&](HWND box) {
+            texts.push_back(MessageBoxText(box));
+            PostClick(box, IDOK);
+        };
+        DialogScript script({{kMessageBoxText, answer}, {kMessageBoxText, answer}, {kMessageBoxText, answer}});
+        Click(IDOK);
+        EXPECT_TRUE(ScriptDone(script));
+        // One complaint per recipient, naming the whole path, and no job is dropped.
+        EXPECT_EQ(std::vector<std::string>(3, "Cannot open fax file " + stem + ".tif."), texts);
+        EXPECT_EQ(3u, m_engine.Jobs().size());
+    }
+}
+
 TEST_F(SendFaxFlowTest, TheEntryPointRunsTheDialogOverTheForegroundWindowAndLeavesThatWindowAsItWas)
 {
     HWND front = CreateWindowA("STATIC", "Front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr,

@@ -442,6 +442,34 @@ TEST_F(SendLogPageTest, ResendingRestoresTheFullResolutionDocumentAndOffersTheRe
     EXPECT_TRUE(EngineJob(1, record));  // cancelled: the log keeps the job
 }
 
+TEST_F(SendLogPageTest, AFullResolutionDocumentThatCannotBeRestoredIsKeptAndTheUserTold)
+{
+    ASSERT_TRUE(WriteFileBytes(Document("A1.fmf"), "FF*\0engine form"));
+    ASSERT_TRUE(WriteFileBytes(Document("A1.LRS"), "full resolution"));
+    // A folder where the working file would go: no copy can reach it (a read-only file
+    // does not stop the copy here, where the tests run with every right).
+    ASSERT_TRUE(CreateDirectoryA(Document("A1.tif").c_str(), nullptr));
+    LogJob sent = Job(1, FAXLOG_SENT, "Ann Archer");
+    sent.fileList = Document("A1.fmf");
+    WriteJobs({sent});
+    OpenSheet();
+    HWND page = SendPage();
+    SelectRows(page, {0});
+    std::string message;
+    {
+        DialogScript script({{0xFFFF, [&](HWND box) {
+                                  message = MessageBoxText(box);
+                                  PostClick(box, IDOK);
+                              }},
+                             {IDC_SENDFAX_SENDLIST, [&](HWND dialog) { PostClick(dialog, IDCANCEL); }}});
+        Click(page, IDC_SENDLOG_RESEND);
+        EXPECT_EQ(2u, script.Done());
+    }
+    RemoveDirectoryA(Document("A1.tif").c_str());
+    EXPECT_EQ("Cannot write to fax file " + Document("A1.tif") + ".", message);
+    EXPECT_EQ("full resolution", ReadFileBytes(Document("A1.LRS")));
+}
+
 TEST_F(SendLogPageTest, EachPageOpensItsOwnHelp)
 {
     OpenSheet();

@@ -1,0 +1,190 @@
+// Every export of RWFaxDlg.dll called with the nulls and zeros a faulty host may pass: each
+// returns a defined result, leaves no window behind and says in a trace line what it went
+// without. The module is the built DLL; its trace lines are caught as a debugger would.
+#include "RWFaxDlg.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+using namespace testsupport;
+
+namespace {
+// OutputDebugString raises DBG_PRINTEXCEPTION_C; a vectored handler sees it first.
+std::vector<std::string>* t_traceLines = nullptr;
+LONG CALLBACK CatchTraceLine(EXCEPTION_POINTERS* info)
+{
+    const EXCEPTION_RECORD* record = info->ExceptionRecord;
+    if (record->ExceptionCode == DBG_PRINTEXCEPTION_C && record->NumberParameters >= 2 && t_traceLines)
+        t_traceLines->push_back(reinterpret_cast<const char*>(record->ExceptionInformation[1]));
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+// Every window that becomes active on this thread is closed once the modal loop runs: a
+// property sheet by its Cancel button, a dialog or message box by IDCANCEL.
+HHOOK t_hook = nullptr;
+int t_activated = 0;
+bool t_closeActivated = true;
+void CALLBACK CloseActiveWindow(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND window = GetActiveWindow();
+    if (!window || !t_closeActivated)
+        return;
+    if (SendMessageA(window, PSM_GETTABCONTROL, 0, 0))
+        PostMessageA(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    else
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+}
+LRESULT CALLBACK CloseOnActivation(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        ++t_activated;
+        if (t_closeActivated)
+            SetTimer(nullptr, 0, 1, &CloseActiveWindow);
+    }
+    return CallNextHookEx(t_hook, code, wParam, lParam);
+}
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM windows)
+{
+    if (IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+std::vector<HWND> VisibleWindows()
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectVisible, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+class ExportArgumentsTest : public SettingsTest {
+protected:
+    void SetUp() override
+    {
+        SettingsTest::SetUp();
+        m_module = LoadLibraryA("RWFaxDlg.dll");
+        ASSERT_NE(nullptr, m_module);
+        m_handler = AddVectoredExceptionHandler(1, &CatchTraceLine);
+        t_hook = SetWindowsHookExA(WH_CBT, &CloseOnActivation, nullptr, GetCurrentThreadId());
+    }
+    void TearDown() override
+    {
+        UnhookWindowsHookEx(t_hook);
+        RemoveVectoredExceptionHandler(m_handler);
+        t_traceLines = nullptr;
+        if (m_module)
+            FreeLibrary(m_module);
+        SettingsTest::TearDown();
+    }
+    template <typename T>
+    T Export(const char* name) const
+    {
+        auto function = reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
+        EXPECT_NE(nullptr, function) << name;
+        return function;
+    }
+
+    HMODULE m_module = nullptr;
+    void* m_handler = nullptr;
+};
+
+#define FAXDLL(name, bytes) FAXDLL_EXPORT_NAME(name, bytes)
+}  // namespace
+
+TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindowBehind)
+{
+    SEND_FAX blank = {};  // every text null, job id 0
+    blank.nLogType = FAXLOG_SENT;
+    const DWORD kNoResult = 0xDEAD;
+    auto sendFax = Export<PFN_FaxDLL_OnSendFax>(FAXDLL(FaxDLL_OnSendFax, 12));
+    auto show = Export<PFN_FaxDLL_ShowFaxStatus>(FAXDLL(FaxDLL_ShowFaxStatus, 12));
+    auto update = Export<PFN_FaxDLL_UpdateFaxStatus>(FAXDLL(FaxDLL_UpdateFaxStatus, 12));
+    auto hide = Export<PFN_FaxDLL_HideFaxStatus>(FAXDLL(FaxDLL_HideFaxStatus, 4));
+    auto sendLog = Export<PFN_FaxDLL_NotifySendLog>(FAXDLL(FaxDLL_NotifySendLog, 8));
+    auto recvLog = Export<PFN_FaxDLL_NotifyReceiveLog>(FAXDLL(FaxDLL_NotifyReceiveLog, 8));
+    auto modem = Export<PFN_FaxDLL_NotifyOfModem>(FAXDLL(FaxDLL_NotifyOfModem, 4));
+    auto refresh = Export<PFN_FaxDLL_OnRefreshLogs>(FAXDLL(FaxDLL_OnRefreshLogs, 8));
+    auto logs = Export<PFN_FaxDLL_OnFaxLogs>(FAXDLL(FaxDLL_OnFaxLogs, 8));
+    auto phonebooks = Export<PFN_FaxDLL_OnFaxPhonebooks>(FAXDLL(FaxDLL_OnFaxPhonebooks, 4));
+    auto modify = Export<PFN_FaxDLL_OnFaxModifyPhonebooks>(FAXDLL(FaxDLL_OnFaxModifyPhonebooks, 4));
+    auto general = Export<PFN_FaxDLL_OnFaxSetup>(FAXDLL(FaxDLL_OnFaxGeneralSetup, 8));
+    auto modemSetup = Export<PFN_FaxDLL_OnFaxSetup>(FAXDLL(FaxDLL_OnFaxModemSetup, 8));
+    auto header = Export<PFN_FaxDLL_OnFaxSetup>(FAXDLL(FaxDLL_OnFaxHeaderSetup, 8));
+    auto logSetup = Export<PFN_FaxDLL_OnFaxSetup>(FAXDLL(FaxDLL_OnFaxLogSetup, 8));
+    ASSERT_FALSE(HasFailure());
+
+    // kModal: closed here; kStatus: shown, hidden by the next call (kHides), which may activate another.
+    enum Window { kNone, kModal, kStatus, kHides };
+    const std::string noHost = " - no host window.\n";
+    const std::string noEngine = " - no engine handle.\n";
+    struct Case {
+        const char* call;
+        std::function<DWORD()> run;
+        DWORD result;                     // kNoResult for the exports without one
+        std::vector<std::string> traced;  // among the lines the call wrote
+        Window window;
+    };
+    const Case cases[] = {
+        {"OnSendFax(0, 0, 0)", [&] { return static_cast<DWORD>(sendFax(nullptr, 0, nullptr)); }, IDCANCEL,
+         {"FaxDLL_OnSendFax - no document.\n"}, kNone},
+        {"HideFaxStatus(0) before any show", [&] { return static_cast<DWORD>(hide(0)); }, FALSE, {}, kNone},
+        {"UpdateFaxStatus(0, 99, 0)", [&] { update(0, 99, 0); return kNoResult; }, kNoResult,
+         {"FaxDLL_UpdateFaxStatus - unknown status code 99.\n"}, kNone},
+        {"NotifySendLog(0, 3)", [&] { sendLog(nullptr, FAXLOG_CHANGE_UPDATED); return kNoResult; }, kNoResult,
+         {"FaxDLL_NotifySendLog - no log record.\n"}, kNone},
+        {"NotifySendLog(blank, 0)", [&] { sendLog(&blank, 0); return kNoResult; }, kNoResult,
+         {"FaxDLL_NotifySendLog - unknown change code 0.\n"}, kNone},
+        {"NotifyReceiveLog(0, 4)", [&] { recvLog(nullptr, FAXLOG_CHANGE_REMOVED); return kNoResult; }, kNoResult,
+         {"FaxDLL_NotifyReceiveLog - no log record.\n"}, kNone},
+        {"NotifyReceiveLog(blank, 12345)", [&] { recvLog(&blank, 12345); return kNoResult; }, kNoResult,
+         {"FaxDLL_NotifyReceiveLog - unknown change code 12345.\n"}, kNone},
+        {"NotifyOfModem(0)", [&] { return modem(nullptr); }, 0, {"FaxDLL_NotifyOfModem - no modem number.\n"}, kNone},
+        {"OnRefreshLogs(0, 0)", [&] { refresh(nullptr, 0); return kNoResult; }, kNoResult,
+         {"FaxDLL_OnRefreshLogs" + noHost, "FaxDLL_OnRefreshLogs" + noEngine}, kNone},
+        {"OnFaxPhonebooks(0)", [&] { phonebooks(0); return kNoResult; }, kNoResult, {}, kModal},
+        {"OnFaxModifyPhonebooks(0)", [&] { return static_cast<DWORD>(modify(nullptr)); }, IDCANCEL,
+         {"FaxDLL_OnFaxModifyPhonebooks" + noHost}, kModal},
+        {"OnFaxLogs(0, 0)", [&] { logs(nullptr, 0); return kNoResult; }, kNoResult,
+         {"FaxDLL_OnFaxLogs" + noHost, "FaxDLL_OnFaxLogs" + noEngine}, kModal},
+        {"OnFaxGeneralSetup(0, 0)", [&] { general(nullptr, 0); return kNoResult; }, kNoResult,
+         {"FaxDLL_OnFaxGeneralSetup" + noHost, "FaxDLL_OnFaxGeneralSetup" + noEngine}, kModal},
+        {"OnFaxModemSetup(0, 0)", [&] { modemSetup(nullptr, 0); return kNoResult; }, kNoResult,
+         {"FaxDLL_OnFaxModemSetup" + noHost, "FaxDLL_OnFaxModemSetup" + noEngine}, kModal},
+        {"OnFaxHeaderSetup(0, 0)", [&] { header(nullptr, 0); return kNoResult; }, kNoResult,
+         {"FaxDLL_OnFaxHeaderSetup" + noHost, "FaxDLL_OnFaxHeaderSetup" + noEngine}, kModal},
+        {"OnFaxLogSetup(0, 0)", [&] { logSetup(nullptr, 0); return kNoResult; }, kNoResult,
+         {"FaxDLL_OnFaxLogSetup" + noHost, "FaxDLL_OnFaxLogSetup" + noEngine}, kModal},
+        // No record, or one whose texts are all null: the window shows empty fields, and hides.
+        {"ShowFaxStatus(0, 0, 0)", [&] { show(nullptr, 0, nullptr); return kNoResult; }, kNoResult,
+         {"FaxDLL_ShowFaxStatus - no job record.\n", "FaxDLL_ShowFaxStatus" + noHost}, kStatus},
+        {"HideFaxStatus(0) after it", [&] { return static_cast<DWORD>(hide(0) != FALSE); }, TRUE, {}, kHides},
+        {"ShowFaxStatus(0, 0, blank)", [&] { show(nullptr, 0, &blank); return kNoResult; }, kNoResult,
+         {"FaxDLL_ShowFaxStatus" + noHost, "FaxDLL_ShowFaxStatus" + noEngine}, kStatus},
+        {"HideFaxStatus(0) after it", [&] { return static_cast<DWORD>(hide(0) != FALSE); }, TRUE, {}, kHides},
+    };
+    const std::vector<HWND> before = VisibleWindows();
+    for (const Case& c : cases) {
+        std::vector<std::string> lines;
+        t_traceLines = &lines;
+        t_activated = 0;
+        t_closeActivated = c.window == kModal;
+        EXPECT_EQ(c.result, c.run()) << c.call;
+        t_traceLines = nullptr;
+        for (const std::string& line : c.traced)
+            EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), line)) << c.call << " did not trace " << line;
+        if (c.window == kNone || c.window == kModal) {
+            EXPECT_EQ(c.window == kModal, t_activated > 0) << c.call;
+        }
+        PumpPending();
+        if (c.window != kStatus) {
+            EXPECT_EQ(before, VisibleWindows()) << c.call << " left a window";
+        }
+    }
+}
