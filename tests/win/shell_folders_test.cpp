@@ -75,16 +75,6 @@ TEST(ShellFoldersTest, CreateDirectoryPathMakesEveryFolderAlongThePath)
     EXPECT_EQ(0, CreateDirectoryPath(temp.File("file\\sub").c_str()));
 }
 
-TEST(ShellFoldersTest, FileExistsOnlyForFiles)
-{
-    TempFolder temp;
-    ASSERT_TRUE(WriteFileBytes(temp.File("f.txt"), "x"));
-    EXPECT_EQ(1, FileExists(temp.File("f.txt").c_str()));
-    EXPECT_EQ(0, FileExists(temp.Path().c_str()));
-    EXPECT_EQ(0, FileExists(temp.File("missing.txt").c_str()));
-    EXPECT_EQ(0, FileExists(nullptr));
-}
-
 TEST(ShellFoldersTest, EnsureUserDataFileCopiesTheAllUsersFileOnce)
 {
     const char name[] = "QOmaster-test.ini";
