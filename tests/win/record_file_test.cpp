@@ -185,6 +185,14 @@ TEST_F(RecordFileTest, HostileIndexesLoadWithinTheirBounds)
     EXPECT_EQ(1, index.Load("RWTestBook", false));
     EXPECT_EQ(0, index.GetCount());
 
+    // Other keys before the items, more than one read of the key list holds: none is lost.
+    std::string padded = "[Index]\r\n";
+    for (int i = 0; i < 120; ++i)
+        padded += "Note" + std::to_string(i) + std::string(40, 'x') + "=1\r\n";
+    WriteList("RWTestBook", padded + "Item1=a\r\nItem2=b\r\nNumber=2\r\n");
+    EXPECT_EQ(1, index.Load("RWTestBook", false));
+    EXPECT_EQ((std::vector<std::string>{"a", "b"}), Names(index));
+
     WriteList("RWTestBook", std::string("\xff\xfe[Index\r\n===\r\n\0\0Number", 26));
     index.Load("RWTestBook", false);
     EXPECT_LE(index.GetCount(), 1);
