@@ -1,7 +1,11 @@
 cmake_policy(SET CMP0057 NEW)
 # Reads a built DLL's export and import tables (objdump -p) and fails on any difference
-# from what the suite's hosts expect:
-#   cmake -DOBJDUMP=... -DBINARY=... [-DEXPECTED_EXPORTS=file] -DALLOWED_IMPORTS=a.dll,b.dll -P CheckBinary.cmake
+# from what the suite's hosts and libraries expect:
+#   cmake -DOBJDUMP=... -DBINARY=... [-DEXPECTED_EXPORTS=file] [-DEXPECTED_IMPORTS=file]
+#         -DALLOWED_IMPORTS=a.dll,b.dll -P CheckBinary.cmake
+# EXPECTED_IMPORTS lists "dll name" or "dll @ordinal" per line: every DLL named there must
+# be imported with exactly those names (undecorated, as the libraries export them) and
+# ordinals, nothing more.
 execute_process(COMMAND ${OBJDUMP} -p ${BINARY} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "objdump could not read ${BINARY}")
@@ -11,6 +15,8 @@ string(REPLACE "\n" ";" lines "${dump}")
 set(in_names FALSE)
 set(exports "")
 set(imports "")
+set(members "")  # "dll name" or "dll @ordinal", as EXPECTED_IMPORTS lists them
+set(dll "")
 foreach(line IN LISTS lines)
   if(line MATCHES "^\\[Ordinal/Name Pointer\\] Table")
     set(in_names TRUE)
@@ -22,6 +28,15 @@ foreach(line IN LISTS lines)
   if(line MATCHES "^\tDLL Name: (.+)$")
     string(TOLOWER "${CMAKE_MATCH_1}" dll)
     list(APPEND imports "${dll}")
+  elseif(dll AND line MATCHES "^\t([0-9a-fA-F]+)\t +[0-9a-fA-F]+  (.+)$")
+    if(CMAKE_MATCH_2 STREQUAL "<none>")
+      # Imported by ordinal: the thunk is the ordinal with the top bit set.
+      string(REGEX MATCH "[0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F]$" ordinal "${CMAKE_MATCH_1}")
+      math(EXPR ordinal "0x${ordinal}")
+      list(APPEND members "${dll} @${ordinal}")
+    else()
+      list(APPEND members "${dll} ${CMAKE_MATCH_2}")
+    endif()
   endif()
 endforeach()
 
@@ -34,6 +49,33 @@ if(EXPECTED_EXPORTS)
     string(REPLACE ";" "\n  " got "${exports}")
     string(REPLACE ";" "\n  " want "${expected}")
     message(FATAL_ERROR "${name} exports differ.\nExpected:\n  ${want}\nFound:\n  ${got}")
+  endif()
+endif()
+
+if(EXPECTED_IMPORTS)
+  file(STRINGS ${EXPECTED_IMPORTS} wanted)
+  set(expected "")
+  set(checked_dlls "")
+  foreach(entry IN LISTS wanted)
+    if(entry MATCHES "^([^ ]+) (.+)$")
+      string(TOLOWER "${CMAKE_MATCH_1}" entry_dll)
+      list(APPEND expected "${entry_dll} ${CMAKE_MATCH_2}")
+      list(APPEND checked_dlls "${entry_dll}")
+    endif()
+  endforeach()
+  set(found "")
+  foreach(member IN LISTS members)
+    string(REGEX REPLACE " .*$" "" member_dll "${member}")
+    if(member_dll IN_LIST checked_dlls)
+      list(APPEND found "${member}")
+    endif()
+  endforeach()
+  list(SORT expected)
+  list(SORT found)
+  if(NOT found STREQUAL expected)
+    string(REPLACE ";" "\n  " got "${found}")
+    string(REPLACE ";" "\n  " want "${expected}")
+    message(FATAL_ERROR "${name} imports from the suite's libraries differ.\nExpected:\n  ${want}\nFound:\n  ${got}")
   endif()
 endif()
 

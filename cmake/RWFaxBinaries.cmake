@@ -4,13 +4,17 @@ set(RWFAX_ALLOWED_IMPORTS
   ole32.dll oleaut32.dll msvcrt.dll ucrtbase.dll version.dll winspool.drv
   vovado32.dll redizazu.dll ltfil10n.dll)
 
-# Checks a DLL's import table after each build (and its export table against a list).
+# Checks a DLL's import table after each build (and its export table and its imports from
+# the suite's libraries against lists).
 function(rwfax_check_binary target)
-  cmake_parse_arguments(ARG "" "EXPORTS" "" ${ARGN})
+  cmake_parse_arguments(ARG "" "EXPORTS;IMPORTS" "" ${ARGN})
   string(REPLACE ";" "," allowed "${RWFAX_ALLOWED_IMPORTS}")
   set(args -DOBJDUMP=${CMAKE_OBJDUMP} -DBINARY=$<TARGET_FILE:${target}> -DALLOWED_IMPORTS=${allowed})
   if(ARG_EXPORTS)
     list(APPEND args -DEXPECTED_EXPORTS=${ARG_EXPORTS})
+  endif()
+  if(ARG_IMPORTS)
+    list(APPEND args -DEXPECTED_IMPORTS=${ARG_IMPORTS})
   endif()
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} ${args} -P ${CMAKE_SOURCE_DIR}/cmake/CheckBinary.cmake

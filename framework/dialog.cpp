@@ -15,29 +15,32 @@ CDialog::~CDialog()
 
 INT_PTR CDialog::DoModal()
 {
-    // A modal dialog disables its owner for its lifetime, like the system's dialog box. A
-    // child window (a property page) cannot own it: its top-level window does.
-    HWND owner = m_hWndParentInit && IsWindow(m_hWndParentInit) ? GetAncestor(m_hWndParentInit, GA_ROOT) : nullptr;
+    // A modal dialog disables its owner (and the owner's top-level window) for its
+    // lifetime, like the system's dialog box. Without a parent it gets the safe owner.
+    HWND parent = m_hWndParentInit && IsWindow(m_hWndParentInit) ? m_hWndParentInit : nullptr;
+    HWND top = nullptr;
+    HWND owner = GetSafeOwner(parent, &top);
     bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     m_bModal = true;
     m_bEndModal = false;
     m_nModalResult = -1;
     HWND created = CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nTemplateId), owner,
                                       &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
-    if (!created) {
-        m_bModal = false;
-        return -1;
+    INT_PTR result = -1;
+    if (created) {
+        if (ownerWasEnabled)
+            ::EnableWindow(owner, FALSE);
+        result = m_bEndModal ? m_nModalResult : RunModalLoop();
+        if (ownerWasEnabled)
+            ::EnableWindow(owner, TRUE);
+        if (m_hWnd) {
+            SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+            ::DestroyWindow(m_hWnd);
+        }
     }
-    if (ownerWasEnabled)
-        ::EnableWindow(owner, FALSE);
-    INT_PTR result = m_bEndModal ? m_nModalResult : RunModalLoop();
-    if (ownerWasEnabled)
-        ::EnableWindow(owner, TRUE);
-    if (m_hWnd) {
-        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
-        ::DestroyWindow(m_hWnd);
-    }
+    if (top)
+        ::EnableWindow(top, TRUE);
     m_bModal = false;
     return result;
 }

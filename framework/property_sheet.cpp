@@ -166,12 +166,19 @@ bool CPropertySheet::IsClosed() const
 INT_PTR CPropertySheet::DoModal()
 {
     // Modeless underneath, run by a loop of our own like a modal dialog, so that the
-    // module's controls see their keys first.
-    HWND owner = m_hWndParent;
-    bool ownerWasEnabled = owner && IsWindow(owner) && IsWindowEnabled(owner);
+    // module's controls see their keys first. Owner and disabling as for a modal dialog.
+    HWND parent = m_hWndParent && IsWindow(m_hWndParent) ? m_hWndParent : nullptr;
+    HWND top = nullptr;
+    HWND owner = GetSafeOwner(parent, &top);
+    bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    m_bModal = true;
     HWND sheet = CreateSheet(owner, true);
-    if (!sheet)
+    if (!sheet) {
+        m_bModal = false;
+        if (top)
+            ::EnableWindow(top, TRUE);
         return -1;
+    }
     if (ownerWasEnabled)
         ::EnableWindow(owner, FALSE);
     MSG msg;
@@ -193,11 +200,33 @@ INT_PTR CPropertySheet::DoModal()
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    m_bModal = false;
     if (ownerWasEnabled)
         ::EnableWindow(owner, TRUE);
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
+    if (top)
+        ::EnableWindow(top, TRUE);
     return m_bAccepted ? IDOK : IDCANCEL;
+}
+
+LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+    switch (message) {
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_CLOSE:
+    case PSM_PRESSBUTTON:
+        // The sheet may have closed in a message sent from another thread, which does not
+        // make the loop's GetMessage return: wake it, as ending a dialog does.
+        if (m_bModal && IsClosed())
+            PostMessageA(m_hWnd, WM_NULL, 0, 0);
+        break;
+    default:
+        break;
+    }
+    return result;
 }
 
 int CPropertySheet::GetActiveIndex() const

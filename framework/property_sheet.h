@@ -72,6 +72,9 @@ public:
 
     ~CPropertySheet() override;
 
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     static int CALLBACK SheetCallback(HWND hWnd, UINT message, LPARAM lParam);
     HWND CreateSheet(HWND parent, bool modeless);
@@ -83,4 +86,5 @@ private:
     UINT m_nStartPage;
     std::vector<CPropertyPage*> m_pages;
     bool m_bAccepted = false;
+    bool m_bModal = false;
 };

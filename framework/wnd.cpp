@@ -19,6 +19,13 @@ thread_local CWnd* t_pWndInit = nullptr;
 thread_local HHOOK t_hCreationHook = nullptr;
 }  // namespace
 
+CWnd::CWnd()
+{
+    // The window map must outlive every window object, static ones included: a map made
+    // before this constructor completes is destroyed after this object's destructor.
+    AfxGetStaticModuleState();
+}
+
 CWnd::~CWnd()
 {
     if (m_pfnSuper && m_hWnd)
@@ -33,6 +40,28 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
     auto& map = AfxGetStaticModuleState()->m_windowMap;
     auto found = map.find(hWnd);
     return found == map.end() ? nullptr : found->second;
+}
+
+HWND CWnd::GetSafeOwner(HWND parent, HWND* pWndTop)
+{
+    // A module has no main window of its own: the active window stands in for it.
+    HWND owner = parent ? parent : ::GetActiveWindow();
+    // A popup cannot be owned by a child window.
+    while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD))
+        owner = ::GetParent(owner);
+    HWND top = owner;
+    for (HWND above = owner; above; above = ::GetParent(above))
+        top = above;
+    if (!parent && owner)
+        owner = ::GetLastActivePopup(owner);
+    if (pWndTop) {
+        *pWndTop = nullptr;
+        if (top && top != owner && ::IsWindowEnabled(top)) {
+            ::EnableWindow(top, FALSE);
+            *pWndTop = top;
+        }
+    }
+    return owner;
 }
 
 void CWnd::AddToMap(HWND hWnd)

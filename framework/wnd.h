@@ -6,7 +6,7 @@
 
 class CWnd {
 public:
-    CWnd() = default;
+    CWnd();
     virtual ~CWnd();
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -17,6 +17,13 @@ public:
 
     // The object entered in the current module's map for this handle, or null.
     static CWnd* FromHandlePermanent(HWND hWnd);
+
+    // The owner a modal dialog or message box gets for a parent: the parent's first
+    // non-child window; with no parent, the last active popup of the active window's
+    // top-level window. When pWndTop is given, the top-level window above the owner is
+    // disabled as well (unless it is the owner or already disabled) and returned there, for
+    // the caller to enable again; otherwise null.
+    static HWND GetSafeOwner(HWND parent, HWND* pWndTop = nullptr);
 
     // Binds the object to a window without taking its messages (a borrowed window, such as
     // the host's). Detach before the object goes away.

@@ -3,6 +3,7 @@
 #include "RWFaxDlg.h"
 
 #include "framework/module_state.h"
+#include "host/host_window.h"
 #include "host/modem_notifications.h"
 #include "host/send_fax_entry.h"
 #include "phonebook/manage_books.h"
@@ -13,10 +14,6 @@
 #include "res/resource.h"
 #include "setup/fax_setup_sheet.h"
 #include "status/fax_status.h"
-
-namespace {
-HWND HostWindowHandle(const FAXHOSTWND* host) { return host ? host->hWnd : nullptr; }
-}  // namespace
 
 extern "C" {
 

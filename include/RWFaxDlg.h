@@ -19,12 +19,42 @@
 extern "C" {
 #endif
 
-/* The host's window as the module sees it. The module relies on nothing but the window
- * handle in the first field: it parents its dialogs and sheets to it and sends it the
- * requests below. A host written without any framework passes a pointer to one of these;
- * a framework window object whose first field is its handle works the same way. */
+/* ---- Host contract ---------------------------------------------------------------------
+ *
+ * Window object. pHostWnd points to the host's window object as the shared application
+ * framework (MFC 4.2, MFC42.DLL) lays out a CWnd: the object's virtual table, the six words
+ * of its command-target part, then the window handle, at byte 28 in 32-bit. The figure
+ * comes from the published descriptions of that framework's class hierarchy: the data
+ * members CWnd inherits from CCmdTarget, in declaration order and one word each, are
+ * m_dwRef, m_pOuterUnknown, m_xInnerUnknown, m_xDispatch, m_bResultExpected and
+ * m_xConnPtContainer; CWnd's own first member is m_hWnd, followed by m_hWndOwner.
+ * A host without the framework fills a FAXHOSTWND: the reserved words may be 0. The 64-bit
+ * module reads the same prefix with pointer-sized words (the handle at byte 56).
+ *
+ * The module reads nothing but the handle. It parents its sheets, the status window and
+ * Manage Phonebooks to it and sends it the messages below. It does not look further: a
+ * later framework version keeps its handle one word later, but in a 4.2 object that word
+ * is the owner window, and a wrong parent is worse than none. A handle that is not a window
+ * counts as no window: the dialogs then get the framework's default owner (the last active
+ * popup of the active top-level window) and the messages to the host are not sent.
+ *
+ * Engine handle. hFaxEngine is passed unchanged to every call of the fax engine.
+ *
+ * Threads. Call every export on the thread that owns the host window. The module has no
+ * threads, timers or locks of its own; modal dialogs and sheets run their own message loop
+ * on that thread and disable their owner (and its top-level window) while they run.
+ *
+ * Messages. The module sends (never posts) WM_FAX_PREVIEW_COVER, WM_FAXDOC_VIEW and
+ * WM_FAXDOC_REMOVED to the host window; their lParam is valid only during the call. */
 typedef struct FAXHOSTWND {
-    HWND hWnd;
+    ULONG_PTR pVtbl;             /* the object's virtual table */
+    ULONG_PTR dwRef;             /* command target: reference count */
+    ULONG_PTR pOuterUnknown;     /* command target: controlling unknown */
+    ULONG_PTR xInnerUnknown;     /* command target: inner unknown */
+    ULONG_PTR xDispatch;         /* command target: dispatch interface */
+    ULONG_PTR bResultExpected;   /* command target: automation flag */
+    ULONG_PTR xConnPtContainer;  /* command target: connection-point container */
+    HWND hWnd;                   /* the host window */
 } FAXHOSTWND;
 
 /* The host's 32-bit fax engine handle, passed unchanged to every engine call. */

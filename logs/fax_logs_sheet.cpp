@@ -1,14 +1,11 @@
 #include "logs/fax_logs_sheet.h"
 
 #include "framework/resources.h"
+#include "host/host_window.h"
 #include "res/resource.h"
 
-namespace {
-HWND WindowOf(const FAXHOSTWND* host) { return host ? host->hWnd : nullptr; }
-}  // namespace
-
 CFaxLogsSheet::CFaxLogsSheet(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
-    : CPropertySheet(LoadModuleString(IDS_FAX_LOGS), WindowOf(pHostWnd), 0),
+    : CPropertySheet(LoadModuleString(IDS_FAX_LOGS), HostWindowHandle(pHostWnd), 0),
       m_pRecvLog(std::make_unique<CDRecvLog>()),
       m_pSendLog(std::make_unique<CDSendLog>())
 {

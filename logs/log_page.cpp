@@ -1,5 +1,7 @@
 #include "logs/log_page.h"
 
+#include <unordered_set>
+
 #include "engine/fax_engine.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
@@ -8,7 +10,6 @@
 #include "logs/log_block_walk.h"
 #include "logs/log_file_names.h"
 #include "logs/log_list_layout.h"
-#include "logs/log_row.h"
 #include "res/resource.h"
 #include "send/send_schedule.h"
 #include "settings/setting_names.h"
@@ -24,22 +25,28 @@ size_t EngineBlockSize(const void* block)
 
 bool IsLogOpened(SHORT result) { return result >= 1 && result < FAXLOG_INIT_FIRST_FAILURE; }
 
-// A log counts its entries in 16 bits: an engine that announces more blocks than they fill
-// is not followed any further.
-constexpr int kMostBlocks = 32767 / FAXLOG_BLOCK_ENTRIES + 1;
+// An engine that kept announcing more blocks would hold the page forever: a block that
+// brings no entry the walk has not had already ends it, however long the log. Only an
+// engine inventing entries reaches this many; no fax log holds them.
+constexpr size_t kMostEntries = size_t{1} << 22;
 
 // Reads the open log block by block and hands every record to visit.
 template <typename Visit>
 void WalkOpenLog(FAXENGINE engine, Visit visit)
 {
-    for (int blocks = 0; blocks < kMostBlocks; ++blocks) {
+    std::unordered_set<DWORD> delivered;
+    for (;;) {
         CEngineMemory<SEND_FAX> block;
         SHORT count = FAXLOG_BLOCK_ENTRIES;
         SHORT result = FaxLogNextBlock(engine, block.Receive(), &count);
         if (count <= 0 || !block)
             return;
-        WalkLogBlock(block.Get(), EngineBlockSize(block.Get()), count, visit);
-        if (result != FAXLOG_MORE_BLOCKS)
+        bool news = false;
+        WalkLogBlock(block.Get(), EngineBlockSize(block.Get()), count, [&](SEND_FAX* record) {
+            news = delivered.insert(record->dwJobID).second || news;
+            visit(record);
+        });
+        if (result != FAXLOG_MORE_BLOCKS || !news || delivered.size() >= kMostEntries)
             return;
     }
 }
@@ -54,10 +61,16 @@ void CLogPage::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_LOG_LIS
 
 void CLogPage::LoadLogKind(int kind, int* index)
 {
+    CLogDateTimeTexts texts;
+    LoadLogKind(kind, index, texts);
+}
+
+void CLogPage::LoadLogKind(int kind, int* index, CLogDateTimeTexts& texts)
+{
     if (!OpenLogForListing(kind))
         return;
     WalkOpenLog(hFaxEngine, [&](SEND_FAX* record) {
-        SetLogRow(record, *index, kind, m_lstLog);
+        m_rows.SetLogRow(record, *index, kind, texts);
         ++*index;
     });
 }
@@ -65,11 +78,13 @@ void CLogPage::LoadLogKind(int kind, int* index)
 void CLogPage::FillList(const std::vector<int>& kinds)
 {
     SetupLogList(m_lstLog);
+    m_rows.Clear();
     // Filling with redrawing off is many times faster.
     m_lstLog.SendMessage(WM_SETREDRAW, FALSE);
     int index = 0;
+    CLogDateTimeTexts texts;
     for (int kind : kinds)
-        LoadLogKind(kind, &index);
+        LoadLogKind(kind, &index, texts);
     m_lstLog.SendMessage(WM_SETREDRAW, TRUE);
     InvalidateRect(m_lstLog.m_hWnd, nullptr, TRUE);
 }
@@ -86,11 +101,12 @@ void CLogPage::ApplyLogChange(SEND_FAX* record, DWORD change, const std::vector<
     if (!handled)
         return;
     if (change == FAXLOG_CHANGE_UPDATED) {
-        SetLogRow(record, m_lstLog.GetItemCount(), kind, m_lstLog);
+        CLogDateTimeTexts texts;
+        m_rows.SetLogRow(record, m_lstLog.GetItemCount(), kind, texts);
     } else if (change == FAXLOG_CHANGE_REMOVED) {
-        int row = FindLogRow(m_lstLog, record->dwJobID);
+        int row = m_rows.FindRow(record->dwJobID);
         if (row >= 0)
-            m_lstLog.DeleteItem(row);
+            m_rows.DeleteRow(row);
     }
 }
 
@@ -177,7 +193,7 @@ bool CLogPage::DeleteRowEntry(int row, int kind)
     if (!FetchLogRecord(RowJobId(row), record))
         return false;
     DeleteLogEntry(record.Get(), kind);
-    m_lstLog.DeleteItem(row);
+    m_rows.DeleteRow(row);
     return true;
 }
 
@@ -193,10 +209,19 @@ bool CLogPage::OnNotify(int id, NMHDR* header, LRESULT* result)
         return false;
     switch (header->code) {
     case NM_CLICK:
-    case LVN_ITEMCHANGED:
         UpdateLogButtons();
         *result = 0;
         return true;
+    case LVN_ITEMCHANGED: {
+        // Only the selection decides the buttons. Filling, sorting and rewriting rows change
+        // item data and texts of every row, and looking for the selected rows each time
+        // would cost a walk over the whole list per row.
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+        if ((change->uChanged & LVIF_STATE) && ((change->uOldState ^ change->uNewState) & LVIS_SELECTED))
+            UpdateLogButtons();
+        *result = 0;
+        return true;
+    }
     case NM_DBLCLK:
         OnView();
         *result = 0;

@@ -11,6 +11,8 @@
 #include "controls/sort_list_ctrl.h"
 #include "engine/engine_memory.h"
 #include "framework/property_sheet.h"
+#include "host/host_window.h"
+#include "logs/log_row.h"
 
 class CLogPage : public CPropertyPage {
 public:
@@ -22,6 +24,7 @@ public:
     // Appends the entries of one log kind to the list; *index is the running row index
     // shared by successive calls.
     void LoadLogKind(int kind, int* index);
+    void LoadLogKind(int kind, int* index, CLogDateTimeTexts& texts);
     // Deletes one entry and its document files; the host hears which document went.
     void DeleteLogEntry(const SEND_FAX* record, int kind);
     // Deletes the entries of a log kind older than the days the settings keep them; *count
@@ -62,7 +65,8 @@ protected:
     // The selected rows, in ascending order; the first of them, or -1.
     std::vector<int> SelectedRows() const;
     int FirstSelectedRow() const;
-    std::string RowStatus(int row) const { return m_lstLog.GetItemText(row, 0); }
+    // The status the row's entry was listed with, wherever the Status column is now.
+    std::string RowStatus(int row) const { return m_rows.RowStatus(row); }
     DWORD RowJobId(int row) const { return static_cast<DWORD>(m_lstLog.GetItemData(row)); }
     // Fetches an entry from the engine; tells the user when it cannot be found.
     bool FetchLogRecord(DWORD jobId, CEngineMemory<SEND_FAX>& record);
@@ -70,13 +74,15 @@ protected:
     // to ask. True when they may go.
     bool ConfirmDelete(int count);
     // Deletes the selected entries from the last to the first, each as the kind its row
-    // tells; stops at the first that the engine no longer has.
+    // tells; stops at the first that the engine no longer has. The rows are those selected
+    // when the user confirmed: rows may have come and gone while the question was open.
     template <typename KindOfRow>
     void DeleteSelectedEntries(KindOfRow kindOfRow)
     {
-        std::vector<int> rows = SelectedRows();
-        if (rows.empty() || !ConfirmDelete(static_cast<int>(rows.size())))
+        const UINT selected = m_lstLog.GetSelectedCount();
+        if (selected == 0 || !ConfirmDelete(static_cast<int>(selected)))
             return;
+        std::vector<int> rows = SelectedRows();
         for (auto row = rows.rbegin(); row != rows.rend(); ++row)
             if (!DeleteRowEntry(*row, kindOfRow(RowStatus(*row))))
                 return;
@@ -84,7 +90,8 @@ protected:
     bool DeleteRowEntry(int row, int kind);
     // Sends the host a message whose lParam is the path.
     void TellHost(UINT message, const std::string& path) const;
-    HWND HostWindow() const { return pHostWnd ? pHostWnd->hWnd : nullptr; }
+    HWND HostWindow() const { return HostWindowHandle(pHostWnd); }
 
     CSortListCtrl m_lstLog;
+    CLogRows m_rows{m_lstLog};
 };

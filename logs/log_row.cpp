@@ -2,14 +2,6 @@
 
 #include "host/fax_folders.h"
 #include "logs/log_status_texts.h"
-#include "send/locale_date_time.h"
-
-namespace {
-// The date and time texts are formatted into buffers of this size.
-constexpr int kDateTimeBuffer = 80;
-
-std::string TextOf(const char* text) { return text ? std::string(text) : std::string(); }
-}  // namespace
 
 bool IsHeldJob(const SEND_FAX& record)
 {
@@ -41,16 +33,80 @@ const std::string* LogStatusText(const SEND_FAX& record, int kind)
     }
 }
 
-int FindLogRow(const CListCtrl& list, DWORD jobId)
+namespace {
+// Deletions replayed at most to find where a row moved.
+constexpr size_t kMostDeletionsToReplay = 256;
+}  // namespace
+
+int CLogRows::CurrentRow(const Entry& entry) const
 {
-    int rows = list.GetItemCount();
-    for (int row = 0; row < rows; ++row)
-        if (static_cast<DWORD>(list.GetItemData(row)) == jobId)
-            return row;
-    return -1;
+    if (entry.epoch != m_epoch)
+        return -1;
+    int row = entry.row;
+    for (size_t i = entry.deletionsBefore; i < m_deletedRows.size() && row >= 0; ++i) {
+        if (m_deletedRows[i] < row)
+            --row;
+        else if (m_deletedRows[i] == row)
+            row = -1;
+    }
+    return row;
 }
 
-void SetLogRow(const SEND_FAX* record, int index, int kind, const CListCtrl& list)
+void CLogRows::Remember(DWORD jobId, int row, const std::string* status)
+{
+    m_entries[jobId] = {row, m_deletedRows.size(), m_epoch, status};
+}
+
+int CLogRows::FindRow(DWORD jobId)
+{
+    // Every row was written here: a job not remembered has no row.
+    auto entry = m_entries.find(jobId);
+    if (entry == m_entries.end())
+        return -1;
+    int row = CurrentRow(entry->second);
+    if (row >= 0 && JobIdOfRow(row) == jobId)
+        return row;
+    // The rows moved in a way not recorded here (a sort): the list looks the job up by its
+    // item data, much faster than asking it row by row.
+    LVFINDINFOA find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = static_cast<LPARAM>(jobId);
+    row = m_list.FindItem(&find);
+    if (row < 0)
+        m_entries.erase(entry);
+    else
+        Remember(jobId, row, entry->second.status);
+    return row;
+}
+
+std::string CLogRows::RowStatus(int row) const
+{
+    auto entry = m_entries.find(JobIdOfRow(row));
+    return entry == m_entries.end() ? std::string() : *entry->second.status;
+}
+
+void CLogRows::DeleteRow(int row)
+{
+    const DWORD jobId = JobIdOfRow(row);
+    if (!m_list.DeleteItem(row))
+        return;
+    m_entries.erase(jobId);
+    m_deletedRows.push_back(row);
+    if (m_deletedRows.size() > kMostDeletionsToReplay) {
+        // Replaying more would cost more than looking rows up: a new epoch begins.
+        m_deletedRows.clear();
+        ++m_epoch;
+    }
+}
+
+void CLogRows::Clear()
+{
+    m_entries.clear();
+    m_deletedRows.clear();
+    ++m_epoch;
+}
+
+void CLogRows::SetLogRow(const SEND_FAX* record, int index, int kind, CLogDateTimeTexts& texts)
 {
     if (!record)
         return;
@@ -59,14 +115,8 @@ void SetLogRow(const SEND_FAX* record, int index, int kind, const CListCtrl& lis
         return;
     const DWORD jobId = record->dwJobID;
 
-    for (int row = 0; row < list.GetItemCount();) {
-        if (static_cast<DWORD>(list.GetItemData(row)) == jobId) {
-            list.DeleteItem(row);
-            index = row;
-        } else {
-            ++row;
-        }
-    }
+    // A job has at most one row, as every row is written here: the new row takes its place.
+    const int replaced = FindRow(jobId);
 
     SYSTEMTIME when = {};
     // Holding moved the job one year ahead; the row shows the date it was meant for.
@@ -76,28 +126,38 @@ void SetLogRow(const SEND_FAX* record, int index, int kind, const CListCtrl& lis
     when.wHour = static_cast<WORD>(record->nHour);
     when.wMinute = static_cast<WORD>(record->nMinute);
     when.wSecond = static_cast<WORD>(record->nSecond);
-    char date[kDateTimeBuffer] = {};
-    char time[kDateTimeBuffer] = {};
-    FormatLocalDate(&when, nullptr, date, sizeof date);
-    FormatLocalTime(&when, time, sizeof time);
 
     const bool receiving = IsReceptionInProgress(*record, kind);
-    const std::string pages = std::to_string(receiving ? record->nRcvPages : record->nTotPages);
+    char pages[16];
+    wsprintfA(pages, "%d", static_cast<int>(receiving ? record->nRcvPages : record->nTotPages));
     // A fax still coming in has no company yet, whatever the record holds.
-    const std::string company = receiving ? std::string() : TextOf(record->szToCompany);
+    const char* company = receiving || !record->szToCompany ? "" : record->szToCompany;
 
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = index;
+    item.iItem = replaced >= 0 ? replaced : index;
     item.pszText = const_cast<char*>(status->c_str());
     item.lParam = static_cast<LPARAM>(jobId);
-    int row = list.InsertItem(item);
-    if (row < 0)
+    int row = -1;
+    if (replaced >= 0) {
+        // Written over where it stands, as a new row: without the old row's selection or
+        // focus. Deleting and inserting would make a shown list lay out all rows twice.
+        item.mask |= LVIF_STATE;
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED | LVIS_OVERLAYMASK |
+                         LVIS_STATEIMAGEMASK;
+        row = m_list.SetItem(item) ? replaced : -1;
+    } else {
+        row = m_list.InsertItem(item);
+    }
+    if (row < 0) {
+        m_entries.erase(jobId);
         return;
-    list.SetItemText(row, 1, date);
-    list.SetItemText(row, 2, time);
-    list.SetItemText(row, 3, pages.c_str());
-    list.SetItemText(row, 4, TextOf(record->szDestName).c_str());
-    list.SetItemText(row, 5, company.c_str());
-    list.SetItemText(row, 6, TextOf(record->szDestFax).c_str());
+    }
+    Remember(jobId, row, status);
+    m_list.SetItemText(row, 1, texts.Date(when).c_str());
+    m_list.SetItemText(row, 2, texts.Time(when).c_str());
+    m_list.SetItemText(row, 3, pages);
+    m_list.SetItemText(row, 4, record->szDestName ? record->szDestName : "");
+    m_list.SetItemText(row, 5, company);
+    m_list.SetItemText(row, 6, record->szDestFax ? record->szDestFax : "");
 }

@@ -95,12 +95,12 @@ void CDSendLog::OnLogChanged(SEND_FAX* record, DWORD change)
 void CDSendLog::UpdateLogButtons()
 {
     bool resend = false, reschedule = false, hold = false, release = false, erase = false;
-    std::vector<int> rows = SelectedRows();
-    if (rows.size() > 1) {
+    const UINT selected = m_lstLog.GetSelectedCount();
+    if (selected > 1) {
         erase = true;
-    } else if (rows.size() == 1) {
+    } else if (selected == 1) {
         erase = true;
-        const std::string status = RowStatus(rows[0]);
+        const std::string status = RowStatus(FirstSelectedRow());
         if (status == g_strComplete || status == g_strError) {
             resend = true;
         } else if (status == g_strPending) {

@@ -11,7 +11,7 @@
 namespace {
 void ShowFaxFileFailure(UINT messageId, const std::string& path)
 {
-    FaxMessageBox(GetActiveWindow(), FormatModuleString(messageId, path.c_str()), nullptr, MB_OK);
+    FaxMessageBox(nullptr, FormatModuleString(messageId, path.c_str()), nullptr, MB_OK);
 }
 
 // The conversion itself; the fmf path on success, empty after a failure message.

@@ -40,6 +40,8 @@ bool IsTraditionalChineseNT4()
     return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 4 && GetACP() == 950;
 }
 
+}  // namespace
+
 std::string TimeFormatPicture()
 {
     std::string picture = g_bFixedTimePicture ? std::string(kFixedTimePicture)
@@ -49,7 +51,6 @@ std::string TimeFormatPicture()
         picture = ReplaceEachChar(picture, ':', separator);
     return picture;
 }
-}  // namespace
 
 void DetectTimeMode()
 {

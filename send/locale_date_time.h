@@ -30,6 +30,9 @@ void DetectTimeMode();
 // Sets g_nDateOrder from the user's short date order.
 void DetectDateOrder();
 
+// The picture FormatLocalTime formats with: the user's time format (or the fixed picture in
+// that mode) with the user's time separator; empty for the system's default.
+std::string TimeFormatPicture();
 // The time part of `time` in the user's format (or the fixed picture), with the user's time
 // separator. Returns the length result of the system formatting (0 on failure, buffer empty).
 int FormatLocalTime(const SYSTEMTIME* time, char* buffer, int size);

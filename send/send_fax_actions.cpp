@@ -4,6 +4,7 @@
 
 #include "framework/message_box.h"
 #include "framework/resources.h"
+#include "host/host_window.h"
 #include "phonebook/phonebook_selectors.h"
 #include "res/resource.h"
 #include "send/schedule_dialog.h"
@@ -36,13 +37,14 @@ void CDSendFax::ApplyCoverPageState()
 void CDSendFax::OnPreview()
 {
     const LRESULT line = SendDlgItemMessage(IDC_SENDFAX_COVERLIST, CB_GETCURSEL);
-    if (line < 0 || !m_pHostWnd)
+    HWND host = HostWindowHandle(m_pHostWnd);
+    if (line < 0 || !host)
         return;
     const LRESULT fileName = SendDlgItemMessage(IDC_SENDFAX_COVERLIST, CB_GETITEMDATA, static_cast<WPARAM>(line));
     if (fileName == CB_ERR || fileName == 0)
         return;
     // Sent, not posted: the name belongs to the combo box and is valid only during the call.
-    ::SendMessageA(m_pHostWnd->hWnd, WM_FAX_PREVIEW_COVER, FAX_PREVIEW_COVER_PAGE, fileName);
+    ::SendMessageA(host, WM_FAX_PREVIEW_COVER, FAX_PREVIEW_COVER_PAGE, fileName);
 }
 
 void CDSendFax::OnSchedule()

@@ -2,6 +2,7 @@
 
 #include "framework/module_state.h"
 #include "framework/resources.h"
+#include "host/host_window.h"
 #include "res/resource.h"
 
 CFaxSetupSheet::CFaxSetupSheet(HWND parent, UINT startPage, FAXENGINE hFaxEngine)
@@ -37,6 +38,6 @@ LRESULT CFaxSetupSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 void RunFaxSetupSheet(FAXHOSTWND* pHostWnd, UINT nStartPage, FAXENGINE hFaxEngine)
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    CFaxSetupSheet sheet(pHostWnd ? pHostWnd->hWnd : nullptr, nStartPage, hFaxEngine);
+    CFaxSetupSheet sheet(HostWindowHandle(pHostWnd), nStartPage, hFaxEngine);
     sheet.DoModal();
 }

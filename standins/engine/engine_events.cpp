@@ -30,7 +30,7 @@ void CEngineEvents::Deliver(const std::vector<HostWindow>& hosts)
     while (!m_queue.empty()) {
         Event event = std::move(m_queue.front());
         m_queue.pop_front();
-        SEND_FAX* record = event.hasRecord ? NewGlobalRecords({event.record}) : nullptr;
+        SEND_FAX* record = event.hasRecord ? NewGlobalRecords({&event.record}) : nullptr;
         if (event.kind == FAXEVENT_SHOW_STATUS) {
             FreeGlobalRecords(m_pShownRecord);
             m_pShownRecord = record;

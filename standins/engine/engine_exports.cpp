@@ -3,6 +3,7 @@
 // work to the engine.
 #include "standins/engine/vovado32_standin.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "standins/engine/engine_document.h"
@@ -165,6 +166,14 @@ void WINAPI FaxStandInRefuseNextSchedule(void) { Engine().RefuseNextSchedule(); 
 
 void WINAPI FaxStandInFailNextTransmission(void) { Engine().FailNextTransmission(); }
 
+void WINAPI FaxStandInSetPace(DWORD dwDialTicks, DWORD dwPageTicks)
+{
+    EnginePace pace;
+    pace.dialTicks = static_cast<int>(std::clamp<DWORD>(dwDialTicks, 1, 100000));
+    pace.pageTicks = static_cast<int>(std::clamp<DWORD>(dwPageTicks, 1, 100000));
+    Engine().SetPace(pace);
+}
+
 DWORD WINAPI FaxStandInScheduledCount(void) { return static_cast<DWORD>(Engine().Scheduled().size()); }
 
 DWORD WINAPI FaxStandInGetScheduled(DWORD dwIndex, SEND_FAX** ppRecord)
@@ -174,7 +183,7 @@ DWORD WINAPI FaxStandInGetScheduled(DWORD dwIndex, SEND_FAX** ppRecord)
     *ppRecord = nullptr;
     if (dwIndex >= Engine().Scheduled().size())
         return 0;
-    *ppRecord = NewGlobalRecords({Engine().Scheduled()[dwIndex]});
+    *ppRecord = NewGlobalRecords({&Engine().Scheduled()[dwIndex]});
     return *ppRecord ? 1 : 0;
 }
 
@@ -203,5 +212,16 @@ DWORD WINAPI FaxStandInGetConfig(const char* pszKey, char* pszValue, DWORD cchVa
 }
 
 DWORD WINAPI FaxStandInCallCount(const char* pszCall) { return pszCall ? Engine().CallCount(pszCall) : 0; }
+
+void WINAPI FaxStandInHoldInMemory(void) { Engine().HoldInMemory(); }
+
+DWORD WINAPI FaxStandInAddLogEntry(FAXENGINE hFaxEngine, const SEND_FAX* pRecord)
+{
+    if (!Engine().IsOpen(hFaxEngine) || !pRecord)
+        return 0;
+    return Engine().AddLogEntry(*pRecord);
+}
+
+void WINAPI FaxStandInNeverEndLogs(DWORD dwOn) { Engine().NeverEndLogs(dwOn != 0); }
 
 }  // extern "C"

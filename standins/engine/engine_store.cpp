@@ -9,6 +9,7 @@
 void CEngineStore::Open(const std::string& folder)
 {
     m_folder = folder;
+    m_bInMemory = false;
     CreateFolderPath(m_folder + "\\Jobs");
     CreateFolderPath(m_folder + "\\Received");
 }
@@ -30,6 +31,8 @@ std::string CEngineStore::ReceivedDocumentPath(uint32_t jobId) const
 std::map<uint32_t, JobRecord> CEngineStore::LoadJobs() const
 {
     std::map<uint32_t, JobRecord> jobs;
+    if (m_bInMemory)
+        return jobs;
     for (const std::string& name : ListFiles(m_folder + "\\Jobs", "*.job")) {
         if (name.size() < 4 || lstrcmpiA(name.c_str() + name.size() - 4, ".job") != 0)
             continue;
@@ -43,18 +46,26 @@ std::map<uint32_t, JobRecord> CEngineStore::LoadJobs() const
     return jobs;
 }
 
-bool CEngineStore::SaveJob(const JobRecord& job) const { return ReplaceFileWith(JobPath(job.jobId), FormatJobFile(job)); }
+bool CEngineStore::SaveJob(const JobRecord& job) const
+{
+    return m_bInMemory || ReplaceFileWith(JobPath(job.jobId), FormatJobFile(job));
+}
 
-void CEngineStore::DeleteJob(uint32_t jobId) const { DeleteFileA(JobPath(jobId).c_str()); }
+void CEngineStore::DeleteJob(uint32_t jobId) const
+{
+    if (!m_bInMemory)
+        DeleteFileA(JobPath(jobId).c_str());
+}
 
 EngineConfig CEngineStore::LoadConfig() const
 {
     std::string text;
-    ReadWholeFile(m_folder + "\\Engine.ini", kMaxStoreFileBytes, text);
+    if (!m_bInMemory)
+        ReadWholeFile(m_folder + "\\Engine.ini", kMaxStoreFileBytes, text);
     return ParseEngineConfig(text);
 }
 
 bool CEngineStore::SaveConfig(const EngineConfig& config) const
 {
-    return ReplaceFileWith(m_folder + "\\Engine.ini", FormatEngineConfig(config));
+    return m_bInMemory || ReplaceFileWith(m_folder + "\\Engine.ini", FormatEngineConfig(config));
 }

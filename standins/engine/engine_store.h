@@ -12,6 +12,8 @@ class CEngineStore {
 public:
     // Uses the folder, creating it and its subfolders when missing.
     void Open(const std::string& folder);
+    // Keeps nothing on disk: jobs and settings live only as long as the engine.
+    void OpenInMemory() { m_folder.clear(); m_bInMemory = true; }
     const std::string& Folder() const { return m_folder; }
 
     // Every readable job file; files that are not jobs are left where they are.
@@ -28,6 +30,7 @@ public:
 private:
     std::string JobPath(uint32_t jobId) const;
     std::string m_folder;
+    bool m_bInMemory = false;
 };
 
 // Files larger than this are not read as store files or documents.

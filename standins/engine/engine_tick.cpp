@@ -81,6 +81,8 @@ bool CFaxEngine::StepTransmission()
     }
     Transmission& t = *m_transmission;
     if (t.step == 0) {
+        if (++t.ticks < m_pace.dialTicks)
+            return true;  // still dialling
         bool fails = m_bFailNextTransmission || DigitCount(job->destFax) < 3;
         m_bFailNextTransmission = false;
         if (fails) {
@@ -88,11 +90,16 @@ bool CFaxEngine::StepTransmission()
             return true;
         }
         m_events.Status(FAXENGINE_STATUS_BAUD_RATE, kBaudRate);
-        t.step = 1;
+        t = Transmission{t.jobId, 1, t.pages, 0};
     } else if (t.step <= t.pages) {
-        m_events.Status(FAXENGINE_STATUS_PAGE, static_cast<DWORD>(t.step));
-        m_events.Status(FAXENGINE_STATUS_PROGRESS, static_cast<DWORD>(t.step * 100 / t.pages));
-        ++t.step;
+        int pageTicks = std::max(m_pace.pageTicks, 1);
+        if (t.ticks == 0)
+            m_events.Status(FAXENGINE_STATUS_PAGE, static_cast<DWORD>(t.step));
+        ++t.ticks;
+        int done = (t.step - 1) * pageTicks + t.ticks;
+        m_events.Status(FAXENGINE_STATUS_PROGRESS, static_cast<DWORD>(done * 100 / (t.pages * pageTicks)));
+        if (t.ticks >= pageTicks)
+            t = Transmission{t.jobId, t.step + 1, t.pages, 0};
     } else {
         EndTransmission(*job, kJobErrorNone);
     }
@@ -118,6 +125,9 @@ bool CFaxEngine::StepReceptions()
         if (job.logType != FAXLOG_RECEIVED || job.state != kJobReceiving)
             continue;
         any = true;
+        if (++m_receptionTicks[job.jobId] < m_pace.pageTicks)
+            continue;  // the page is still coming in
+        m_receptionTicks.erase(job.jobId);
         if (job.receivedPages < job.totalPages)
             ++job.receivedPages;
         if (job.receivedPages >= job.totalPages)

@@ -10,6 +10,9 @@
 
 namespace {
 constexpr SHORT kLogOpened = 1;
+// A log opened while one of its entries is being written: the in-transmission log during a
+// transmission. Its entries are listed all the same.
+constexpr SHORT kLogOpenedWhileChanging = 0;
 constexpr SHORT kLogLastBlock = 1;
 constexpr SHORT kLogUnknownKind = 101;
 constexpr int16_t kDefaultTimeout = 60;
@@ -196,6 +199,8 @@ SHORT CFaxEngine::LogInit(FAXENGINE handle, SHORT logType)
     for (const auto& [id, job] : m_jobs)
         if (job.logType == logType)
             enumeration.jobIds.push_back(id);
+    if (logType == FAXLOG_SENDING && m_transmission)
+        return kLogOpenedWhileChanging;
     return kLogOpened;
 }
 
@@ -219,13 +224,16 @@ SHORT CFaxEngine::NextBlock(FAXENGINE handle, SEND_FAX** block, SHORT* count)
     if (found == m_enumerations.end() || wanted <= 0)
         return 0;
     Enumeration& enumeration = found->second;
-    std::vector<JobRecord> jobs;
+    std::vector<const JobRecord*> jobs;
     // Entries deleted or moved to another log since the log was opened are left out.
     while (enumeration.next < enumeration.jobIds.size() && jobs.size() < static_cast<size_t>(wanted)) {
         const JobRecord* job = FindJob(enumeration.jobIds[enumeration.next++]);
         if (job && job->logType == enumeration.logType)
-            jobs.push_back(*job);
+            jobs.push_back(job);
     }
+    // An engine that never ends its logs, for tests: it starts over after the last block.
+    if (m_bNeverEndLogs && enumeration.next >= enumeration.jobIds.size())
+        enumeration.next = 0;
     if (jobs.empty())
         return 0;
     *block = NewGlobalRecords(jobs);
@@ -244,7 +252,7 @@ bool CFaxEngine::Find(DWORD jobId, SEND_FAX** record)
     const JobRecord* job = FindJob(jobId);
     if (!job)
         return false;
-    *record = NewGlobalRecords({*job});
+    *record = NewGlobalRecords({job});
     return *record != nullptr;
 }
 
@@ -252,11 +260,8 @@ bool CFaxEngine::Delete(DWORD jobId, SHORT logType)
 {
     EnsureLoaded();
     JobRecord* found = FindJob(jobId);
-    // The waiting and the in-transmission logs are one queue of outgoing jobs: a job asked
-    // for in either is found in either (the module deletes a held job as "in transmission").
-    bool outgoing = (logType == FAXLOG_WAITING || logType == FAXLOG_SENDING) &&
-                    found && (found->logType == FAXLOG_WAITING || found->logType == FAXLOG_SENDING);
-    if (!found || (found->logType != logType && !outgoing))
+    // Each log kind is a log of its own: a job asked for in another log is not there.
+    if (!found || found->logType != logType)
         return false;
     JobRecord job = *found;
     if (m_transmission && m_transmission->jobId == jobId) {
@@ -326,4 +331,36 @@ DWORD CFaxEngine::CallCount(const std::string& name) const
 {
     auto found = m_callCounts.find(name);
     return found == m_callCounts.end() ? 0 : found->second;
+}
+
+void CFaxEngine::HoldInMemory()
+{
+    m_explicitFolder.clear();
+    m_store.OpenInMemory();
+    m_bLoaded = true;
+    m_jobs.clear();
+    m_config = EngineConfig();
+    m_enumerations.clear();
+    m_transmission.reset();
+    m_events.Clear();
+}
+
+DWORD CFaxEngine::AddLogEntry(const SEND_FAX& record)
+{
+    EnsureLoaded();
+    if (!IsLogType(record.nLogType))
+        return 0;
+    JobRecord job = JobFromSendFax(record);
+    while (m_config.nextJobId == 0 || m_jobs.count(m_config.nextJobId))
+        ++m_config.nextJobId;
+    job.jobId = m_config.nextJobId++;
+    m_store.SaveConfig(m_config);
+    job.logType = record.nLogType;
+    job.state = record.nState;
+    job.error = record.nError;
+    job.totalPages = record.nTotPages;
+    job.receivedPages = record.nRcvPages;
+    if (!Store(job))
+        return 0;
+    return job.jobId;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "standins/engine/engine_events.h"
+#include "standins/engine/engine_pace.h"
 #include "standins/engine/engine_store.h"
 #include "standins/engine/vovado32_standin.h"
 
@@ -52,10 +53,16 @@ public:
     void SetClock(const SYSTEMTIME* now);
     void RefuseNextSchedule() { m_bRefuseNextSchedule = true; }
     void FailNextTransmission() { m_bFailNextTransmission = true; }
+    void SetPace(const EnginePace& pace) { m_pace = pace; }
     const std::vector<JobRecord>& Scheduled() const { return m_scheduled; }
     void ClearScheduled() { m_scheduled.clear(); }
     void CountCall(const char* name) { ++m_callCounts[name]; }
     DWORD CallCount(const std::string& name) const;
+    // Forgets every job and keeps new ones only in memory, until another store is used.
+    void HoldInMemory();
+    // Adds an entry to a log as the record describes it, without telling the hosts.
+    DWORD AddLogEntry(const SEND_FAX& record);
+    void NeverEndLogs(bool on) { m_bNeverEndLogs = on; }
 
 private:
     struct Enumeration {
@@ -67,6 +74,7 @@ private:
         uint32_t jobId = 0;
         int step = 0;  // 0 connects, 1..pages sends a page, pages + 1 finishes
         int pages = 0;
+        int ticks = 0;  // spent in this step
     };
 
     void EnsureLoaded();
@@ -93,10 +101,13 @@ private:
     std::map<FAXENGINE, Enumeration> m_enumerations;
     FAXENGINE m_nextHandle = 0x56460001;
     std::optional<Transmission> m_transmission;
+    EnginePace m_pace;
+    std::map<uint32_t, int> m_receptionTicks;  // spent on the page being received, by job
     CEngineEvents m_events;
     std::optional<SYSTEMTIME> m_clock;
     bool m_bRefuseNextSchedule = false;
     bool m_bFailNextTransmission = false;
+    bool m_bNeverEndLogs = false;
     std::vector<JobRecord> m_scheduled;
     std::vector<DWORD> m_acceptedPorts;
     std::map<std::string, DWORD> m_callCounts;

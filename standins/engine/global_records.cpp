@@ -4,7 +4,7 @@
 
 #include "standins/engine/log_block.h"
 
-SEND_FAX* NewGlobalRecords(const std::vector<JobRecord>& jobs)
+SEND_FAX* NewGlobalRecords(const std::vector<const JobRecord*>& jobs)
 {
     size_t size = LogBlockSize(jobs);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);

@@ -7,5 +7,5 @@
 #include "standins/engine/job_record.h"
 
 // Null when the memory cannot be had.
-SEND_FAX* NewGlobalRecords(const std::vector<JobRecord>& jobs);
+SEND_FAX* NewGlobalRecords(const std::vector<const JobRecord*>& jobs);
 void FreeGlobalRecords(SEND_FAX* records);

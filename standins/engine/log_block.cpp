@@ -22,25 +22,25 @@ size_t RecordLength(const JobRecord& job)
 }
 }  // namespace
 
-size_t LogBlockSize(const std::vector<JobRecord>& jobs)
+size_t LogBlockSize(const std::vector<const JobRecord*>& jobs)
 {
     size_t size = 0;
     for (const auto& job : jobs)
-        size += RecordLength(job);
+        size += RecordLength(*job);
     return size + Aligned(sizeof(SEND_FAX));
 }
 
-void WriteLogBlock(const std::vector<JobRecord>& jobs, void* block)
+void WriteLogBlock(const std::vector<const JobRecord*>& jobs, void* block)
 {
     auto* at = static_cast<char*>(block);
     for (const auto& job : jobs) {
         SEND_FAX record = {};
-        WriteJobNumbers(job, record);
-        size_t length = RecordLength(job);
+        WriteJobNumbers(*job, record);
+        size_t length = RecordLength(*job);
         record.nRecLength = static_cast<uint16_t>(length);
         char* text = at + sizeof(SEND_FAX);
         for (size_t i = 0; i < 14; ++i) {
-            const JobText& value = job.*kJobTextFields[i].member;
+            const JobText& value = job->*kJobTextFields[i].member;
             if (!value)
                 continue;
             std::memcpy(text, value->data(), value->size());

@@ -10,7 +10,7 @@
 #include "standins/engine/job_record.h"
 
 // Bytes of the block for these jobs, end record included.
-size_t LogBlockSize(const std::vector<JobRecord>& jobs);
+size_t LogBlockSize(const std::vector<const JobRecord*>& jobs);
 // Writes the block into memory of LogBlockSize bytes (zero-filled by the caller). Pointers
 // of the records point into that memory.
-void WriteLogBlock(const std::vector<JobRecord>& jobs, void* block);
+void WriteLogBlock(const std::vector<const JobRecord*>& jobs, void* block);

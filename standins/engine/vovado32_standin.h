@@ -27,10 +27,14 @@
  *   - the next step connects: code 0 (baud rate 14400), or, when the call fails (a fax
  *     number with fewer than three digits, or FaxStandInFailNextTransmission), code 1 with
  *     2507, hide, and the job moves to log kind 8 with nError 1;
- *   - one step per page: code 2 (page number) and code 3 (progress 0..100);
+ *   - one step per page: code 2 (page number) and code 3 (progress 0..100); with a pace
+ *     set (FaxStandInSetPace) dialling and each page take several steps, each page
+ *     reporting its progress at every step;
  *   - the last step: code 1 with 30290, hide, and the job moves to log kind 4.
  * A job with no readable document and no cover page fails at its start with nError 2.
  * A reception in progress gains one page per step and completes after its last page.
+ * FaxLogInit opens the in-transmission log (kind 2) with the result 0 while a transmission
+ * is under way, 1 otherwise. FaxLogDelete deletes an entry only from the log kind it is in.
  * Log changes go out as FAXEVENT_SEND_LOG or FAXEVENT_RECEIVE_LOG with the change codes 3
  * (entry added or changed) and 4 (removed), also for what FaxSchedule, FaxLogDelete and
  * FaxCancel did since the last tick. The host passes each event on to the module:
@@ -102,6 +106,10 @@ VOVADO32_API DWORD WINAPI FaxStandInAddReceived(FAXENGINE hFaxEngine, const char
 VOVADO32_API void WINAPI FaxStandInRefuseNextSchedule(void);
 /* The next transmission to connect fails. */
 VOVADO32_API void WINAPI FaxStandInFailNextTransmission(void);
+/* Stretches calls over several ticks, so that a host can pace them: dialling lasts
+ * dwDialTicks ticks, each page sent or received dwPageTicks ticks, with a progress update
+ * (code 3) at every tick of a page. 1 and 1, one step per tick, is the default; 0 counts as 1. */
+VOVADO32_API void WINAPI FaxStandInSetPace(DWORD dwDialTicks, DWORD dwPageTicks);
 /* The jobs FaxSchedule accepted since loading (or the last clear), in order: their number,
  * and a copy of one as the engine took it over (a global-memory record like FaxLogFind's). */
 VOVADO32_API DWORD WINAPI FaxStandInScheduledCount(void);
@@ -117,6 +125,16 @@ VOVADO32_API DWORD WINAPI FaxStandInGetActiveDevices(DWORD* pdwPorts, DWORD dwMa
 VOVADO32_API DWORD WINAPI FaxStandInGetConfig(const char* pszKey, char* pszValue, DWORD cchValue);
 /* How often an engine call (by its name, "FaxSchedule") was made since loading. */
 VOVADO32_API DWORD WINAPI FaxStandInCallCount(const char* pszCall);
+/* Forgets every job and keeps jobs only in memory from now on, writing no files, until
+ * FaxStandInSetStoreFolder names a store again. For logs of many entries. */
+VOVADO32_API void WINAPI FaxStandInHoldInMemory(void);
+/* Adds an entry to the log of the record's nLogType as the record describes it (texts,
+ * start time, nState, nError, nTotPages, nRcvPages) under a new job identifier, which it
+ * returns (0 for an unknown kind). The hosts are not told. */
+VOVADO32_API DWORD WINAPI FaxStandInAddLogEntry(FAXENGINE hFaxEngine, const SEND_FAX* pRecord);
+/* Nonzero: FaxLogNextBlock never ends a log but starts it over after its last block, as a
+ * broken engine might. */
+VOVADO32_API void WINAPI FaxStandInNeverEndLogs(DWORD dwOn);
 
 #ifdef __cplusplus
 }  /* extern "C" */

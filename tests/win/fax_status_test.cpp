@@ -24,7 +24,8 @@ protected:
         m_update = Get<PFN_FaxDLL_UpdateFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_UpdateFaxStatus, 12));
         m_hide = Get<PFN_FaxDLL_HideFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_HideFaxStatus, 4));
         ASSERT_TRUE(m_show && m_update && m_hide);
-        m_host.hWnd = CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+        m_host = FrameworkWindowObject(
+            CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr));
         ASSERT_NE(nullptr, m_host.hWnd);
     }
     void TearDown() override
@@ -209,4 +210,23 @@ TEST_F(StatusWindowTest, AbortCancelsTheJobOfTheLastShowAndHides)
         EXPECT_EQ(job == &second ? FAXLOG_FAILED : FAXLOG_WAITING, found->nLogType);
         GlobalFree(GlobalHandle(found));
     }
+}
+
+TEST_F(StatusWindowTest, UnloadingTheModuleWithTheWindowShownTakesTheWindowAlong)
+{
+    SEND_FAX job = Job("Ann");
+    m_show(&m_host, 0, &job);
+    HWND window = StatusWindow();
+    ASSERT_TRUE(IsWindowVisible(window));
+
+    ASSERT_TRUE(FreeLibrary(m_module));
+    m_module = nullptr;
+    EXPECT_EQ(nullptr, GetModuleHandleA("RWFaxDlg.dll"));
+    EXPECT_FALSE(IsWindow(window));
+
+    // The process goes on, and the next load starts over with a window of its own.
+    m_module = LoadLibraryA("RWFaxDlg.dll");
+    ASSERT_NE(nullptr, m_module);
+    Get<PFN_FaxDLL_ShowFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_ShowFaxStatus, 12))(&m_host, 0, &job);
+    EXPECT_NE(nullptr, StatusWindow());
 }

@@ -122,8 +122,9 @@ void LogPagesTest::SetUp()
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = kHostClass;
     RegisterClassA(&windowClass);
-    m_host.hWnd = CreateWindowA(kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    m_host = FrameworkWindowObject(
+        CreateWindowA(kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
     ASSERT_NE(nullptr, m_host.hWnd);
     SetWindowLongPtrA(m_host.hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 

@@ -155,8 +155,9 @@ protected:
         m_modify = reinterpret_cast<PFN_FaxDLL_OnFaxModifyPhonebooks>(reinterpret_cast<void*>(
             GetProcAddress(m_module, FAXDLL_EXPORT_NAME(FaxDLL_OnFaxModifyPhonebooks, 4))));
         ASSERT_NE(nullptr, m_modify);
-        m_host.hWnd = CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
-                                    nullptr, nullptr);
+        m_host = FrameworkWindowObject(
+            CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                          nullptr, nullptr, nullptr, nullptr));
         ASSERT_NE(nullptr, m_host.hWnd);
     }
     void TearDown() override
@@ -295,9 +296,20 @@ TEST_F(ManageBooksTest, ABookFileThatCannotBeWrittenIsReportedAndTheCommandGoesO
     const std::string blocked = GetProfilePath("Sales2");
     ASSERT_TRUE(CreateDirectoryA(blocked.c_str(), nullptr));
     std::string report;
-    CommandWith(IDC_BOOKS_NEW, {TypeBookName("Sales2", IDOK), AnswerMessageBox(IDOK, &report)});
+    HWND owner = nullptr;
+    BOOL dialogEnabled = TRUE;
+    DialogStep answer = {0xFFFF, [&](HWND box) {
+                             report = MessageBoxText(box);
+                             owner = GetWindow(box, GW_OWNER);
+                             dialogEnabled = IsWindowEnabled(m_dialog.m_hWnd);
+                             PostMessageA(box, WM_COMMAND, IDOK, 0);
+                         }};
+    CommandWith(IDC_BOOKS_NEW, {TypeBookName("Sales2", IDOK), answer});
     RemoveDirectoryA(blocked.c_str());
     EXPECT_EQ("Error writing to " + blocked, report);
+    // The box has no parent of its own: the window the user works in owns it and waits.
+    EXPECT_EQ(m_dialog.m_hWnd, owner);
+    EXPECT_FALSE(dialogEnabled);
     EXPECT_EQ((std::vector<std::string>{"Main", "Sales2"}), Lines());
     EXPECT_EQ("Sales2", Value("QOmaster", "Index", "Item2"));
     EXPECT_TRUE(FocusOn(IDOK));
@@ -618,10 +630,25 @@ TEST_F(ModifyPhonebooksExportTest, ReturnsHowTheUserClosedTheDialogOwnedByTheHos
         EXPECT_EQ(IDCANCEL, m_modify(&m_host));
         EXPECT_EQ(1u, script.Done());
     }
+    // No window at the handle's place, the host window one word further (where a later
+    // framework keeps its handle): the module does not look there, and the dialog gets the
+    // framework's safe owner, the window the user works in.
+    HWND desk = CreateWindowA("STATIC", "Desk", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+                              nullptr, nullptr);
+    SetForegroundWindow(desk);
+    SetActiveWindow(desk);
+    static const char moduleState[8] = {};
+    struct {
+        FAXHOSTWND object;
+        HWND next;
+    } later = {FrameworkWindowObject(reinterpret_cast<HWND>(const_cast<char*>(moduleState))), m_host.hWnd};
     {
-        DialogScript script({close(IDCANCEL, nullptr, &seen)});
-        EXPECT_EQ(IDCANCEL, m_modify(nullptr));
+        DialogScript script({close(IDCANCEL, desk, &seen)});
+        EXPECT_EQ(IDCANCEL, m_modify(&later.object));
         EXPECT_EQ(1u, script.Done());
     }
-    EXPECT_EQ(nullptr, seen.owner);
+    EXPECT_EQ(desk, seen.owner);
+    EXPECT_FALSE(seen.hostEnabled);
+    EXPECT_TRUE(IsWindowEnabled(desk));
+    DestroyWindow(desk);
 }

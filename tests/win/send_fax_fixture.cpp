@@ -92,8 +92,9 @@ void SendFaxTest::SetUp()
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = kHostClass;
     RegisterClassA(&windowClass);
-    m_host.hWnd = CreateWindowA(kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    m_host = FrameworkWindowObject(
+        CreateWindowA(kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
     CWinApp::SetHelpCall(&SendFaxTest::RecordHelp);
 }
 

@@ -160,13 +160,21 @@ TEST_F(SendFaxFlowTest, OptionsHelpAndPreviewReachTheirDialogHelpFileAndHost)
 {
     Open();
     std::string caption;
+    HWND owner = nullptr;
+    BOOL sendFaxEnabled = TRUE;
     DialogScript options({{IDC_OPTIONS_KEEPPAGES, [&](HWND window) {
                                caption = WindowText(window);
+                               owner = GetWindow(window, GW_OWNER);
+                               sendFaxEnabled = IsWindowEnabled(Dialog());
                                PostClick(window, IDCANCEL);
                            }}});
     Click(IDC_SENDFAX_OPTIONS);
     EXPECT_TRUE(ScriptDone(options));
     EXPECT_EQ("Fax Send Options", caption);
+    // Opened without a parent, the box is modal over the Send Fax dialog all the same.
+    EXPECT_EQ(Dialog(), owner);
+    EXPECT_FALSE(sendFaxEnabled);
+    EXPECT_TRUE(Enabled(IDC_SENDFAX_OPTIONS) && IsWindowEnabled(Dialog()));
 
     Click(IDC_HELPBUTTON);
     ASSERT_EQ(1u, m_help.size());

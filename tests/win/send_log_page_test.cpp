@@ -242,7 +242,7 @@ TEST_F(SendLogPageTest, DeletingAsksOnceForAllSelectedRowsAndTellsTheHostOfEachD
                                         {WM_FAXDOC_REMOVED, g_strOutboxDir + "\\F2"}}),
               m_requests);
     SEND_FAX record;
-    EXPECT_FALSE(EngineJob(1, record) || EngineJob(2, record) || EngineJob(3, record) || EngineJob(5, record));
+    EXPECT_FALSE(EngineJob(1, record) || EngineJob(2, record) || EngineJob(3, record));
     EXPECT_FALSE(PathExists(Document("S1.tif")) || PathExists(Document("P3.LRS")));
 
     SelectRows(page, {0});

@@ -61,7 +61,8 @@ protected:
         SettingsTest::SetUp();
         m_module = LoadLibraryA("RWFaxDlg.dll");
         ASSERT_NE(nullptr, m_module);
-        m_host.hWnd = CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+        m_host = FrameworkWindowObject(
+            CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr));
     }
     void TearDown() override
     {

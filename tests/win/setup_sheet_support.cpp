@@ -35,7 +35,8 @@ void SetupSheetTest::SetUp()
     CWinApp::SetHelpCall(&RecordHelp);
     if (!AfxGetApp())
         m_app = new CWinApp();
-    m_host.hWnd = CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    m_host = FrameworkWindowObject(
+        CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr));
     ASSERT_NE(nullptr, m_host.hWnd);
 }
 

@@ -2,6 +2,8 @@
 
 #include <shlwapi.h>
 
+#include <cstring>
+
 #include "framework/trace.h"
 #include "settings/settings_store.h"
 
@@ -172,6 +174,27 @@ std::string WindowText(HWND window)
     char text[1024] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+FAXHOSTWND FrameworkWindowObject(HWND window)
+{
+    static const ULONG_PTR virtualTable[8] = {};
+    static const ULONG_PTR dispatchTable[7] = {};
+    static const ULONG_PTR containerTable[5] = {};
+    const ULONG_PTR words[] = {
+        reinterpret_cast<ULONG_PTR>(virtualTable),
+        1,  // reference count
+        0,  // no outer unknown
+        0,  // inner unknown
+        reinterpret_cast<ULONG_PTR>(dispatchTable),
+        TRUE,  // result expected
+        reinterpret_cast<ULONG_PTR>(containerTable),
+        reinterpret_cast<ULONG_PTR>(window),
+    };
+    static_assert(sizeof words == sizeof(FAXHOSTWND), "the handle follows seven words");
+    FAXHOSTWND object;
+    memcpy(&object, words, sizeof object);
+    return object;
 }
 
 std::string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }

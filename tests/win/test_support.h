@@ -8,7 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "RWFaxDlg.h"
+
 namespace testsupport {
+
+// The host's window object as a host built on the framework hands it over, word by word:
+// a virtual table, the command target's words (none of them a window), then the handle.
+FAXHOSTWND FrameworkWindowObject(HWND window);
 
 // Deletes a registry tree; missing trees are fine.
 void DeleteRegistryTree(HKEY root, const char* path);
