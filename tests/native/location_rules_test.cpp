@@ -76,6 +76,17 @@ TEST(LocationRulesTest, RuleLettersAndBlanks)
     strcpy(rules.m_szTollList, ",,5551212999,");
     EXPECT_EQ(1, rules.TranslateNumber("555-1212"));
     EXPECT_STREQ("4255551212", rules.m_szResult);
+
+    // A French number written with its trunk "0" drops the rule's leading digit, not a letter.
+    CLocationRules france;
+    france.m_bLoaded = 1;
+    france.SetCountryCode(33);
+    strcpy(france.m_szAreaCode, "4");
+    for (const char* rule : {"0FG", "FG"}) {
+        strcpy(france.m_szLongDistanceRule, rule);
+        EXPECT_EQ(1, france.TranslateNumber("+33 01 23 45 67 89")) << rule;
+        EXPECT_STREQ("0123456789", france.m_szResult) << rule;
+    }
 }
 
 TEST(NumberSplitTest, CountryCodeAreaCodeAndLocalNumber)

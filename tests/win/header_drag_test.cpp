@@ -181,8 +181,18 @@ TEST_F(HeaderDragTest, DragShowsItsStateAndEndsWithTheButton)
     EXPECT_EQ(BoundaryX(3) + h / 4 + 1, header.m_rcMarker.right);
     EXPECT_EQ(h / 2 - 1, header.m_rcMarker.top);
     EXPECT_EQ(h + 1, header.m_rcMarker.bottom);
+    // On the screen the marker moves with the drop position and leaves nothing behind.
+    auto pixel = [this](int x, int y) {
+        HDC dc = GetDC(m_header);
+        COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(m_header, dc);
+        return colour;
+    };
+    const COLORREF marker = GetSysColor(COLOR_WINDOWTEXT);
+    EXPECT_EQ(marker, pixel(BoundaryX(3) + 3, h / 2 + 2));
     MoveOnHeader(m_header, BoundaryX(4) + 50);
     EXPECT_EQ(4, header.m_nDropPos);
+    EXPECT_NE(marker, pixel(BoundaryX(3) + 3, h / 2 + 2));
     MoveOnHeader(m_header, -40);
     EXPECT_EQ(0, header.m_nDropPos);
 

@@ -162,6 +162,27 @@ TEST_F(InPlaceEditTest, DeleteKeyEditsTheTextAndEndsNothing)
     SetFocus(m_list);
 }
 
+TEST_F(InPlaceEditTest, KeysWithCtrlDownGoToTheEditNotToTheDialog)
+{
+    HWND edit = Open(0, "Ann");
+    ASSERT_NE(nullptr, edit);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostKeyDown(edit, VK_TAB);
+    PumpLikeModalLoop([] { return true; });
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(IsWindow(edit));
+    EXPECT_EQ(edit, GetFocus());
+    EXPECT_TRUE(m_host.m_labelEdits.empty());
+    // Without Ctrl the dialog takes Tab and moves the focus on, which ends the edit.
+    PostKeyDown(edit, VK_TAB);
+    PumpLikeModalLoop([] { return true; });
+    EXPECT_FALSE(IsWindow(edit));
+}
+
 TEST_F(InPlaceEditTest, TypingGrowsTheEditToTwoPixelsInsideTheList)
 {
     HWND edit = Open(1, "", 0, 60);

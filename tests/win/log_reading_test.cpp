@@ -166,6 +166,9 @@ TEST_F(LogReadingTest, ChangeReportsReplaceRowsInPlaceAddNewOnesAndRemoveGoneOne
     g_pSendLogPage->OnLogChanged(&record, FAXLOG_CHANGE_UPDATED);
     EXPECT_EQ(9u, RowJobId(page, 3));
     EXPECT_EQ("Pending", Rows(page)[3][0]);
+    record.nLogType = FAXLOG_SENDING;  // a transmission that failed while being sent
+    g_pSendLogPage->OnLogChanged(&record, FAXLOG_CHANGE_UPDATED);
+    EXPECT_EQ("Error", Rows(page)[3][0]);
 
     // Received faxes, unknown codes and missing records are not the send log's.
     record.nLogType = FAXLOG_RECEIVED;

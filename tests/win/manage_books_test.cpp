@@ -253,15 +253,8 @@ protected:
 
 }  // namespace
 
-TEST_F(ManageBooksTest, StartListsTheBooksSortedAndCreatesMainWhenThereAreNone)
+TEST_F(ManageBooksTest, StartListsTheBooksSortedAndSelectsTheFirst)
 {
-    Open();
-    EXPECT_EQ((std::vector<std::string>{"Main"}), Lines());
-    EXPECT_EQ("Main", SelectedLine());
-    EXPECT_EQ("Main", Value("QOmaster", "Index", "Item1"));
-    EXPECT_EQ("0", Value("Main", "Index", "Number"));
-    m_dialog.DestroyWindow();
-
     WriteList("QOmaster", "[Index]\r\nItem1=Zeta\r\nItem2=Main\r\nItem3=alpha\r\nItem4=MAIN\r\nNumber=4\r\n");
     DeleteFileA(GetProfilePath("Main").c_str());
     Open();
@@ -663,9 +656,6 @@ TEST_F(ModifyPhonebooksExportTest, ReturnsHowTheUserClosedTheDialogOwnedByTheHos
     EXPECT_TRUE(IsWindowEnabled(m_host.hWnd));
     EXPECT_EQ("Manage Phonebooks", seen.caption);
     EXPECT_EQ("Main", seen.firstLine);
-    // The lists lie beside the module, which is beside this program.
-    EXPECT_EQ("Main", Value("QOmaster", "Index", "Item1"));
-    EXPECT_EQ("0", Value("Main", "Index", "Number"));
 
     {
         DialogScript script({close(IDCANCEL, m_host.hWnd, &seen)});
@@ -693,27 +683,4 @@ TEST_F(ModifyPhonebooksExportTest, ReturnsHowTheUserClosedTheDialogOwnedByTheHos
     EXPECT_FALSE(seen.hostEnabled);
     EXPECT_TRUE(IsWindowEnabled(desk));
     DestroyWindow(desk);
-}
-
-TEST_F(ModifyPhonebooksExportTest, CommandsChangeTheFilesBeforeTheDialogCloses)
-{
-    std::vector<std::string> shown;
-    bool okHasFocus = false;
-    DialogScript script({{IDC_BOOKS_LIST, [](HWND dialog) { PostClick(dialog, IDC_BOOKS_NEW); }},
-                         TypeBookName("Sales2", IDOK),
-                         {IDC_BOOKS_LIST, [&](HWND dialog) {
-                              for (int i = 0; i < 2; ++i) {
-                                  char line[64] = {};
-                                  SendDlgItemMessageA(dialog, IDC_BOOKS_LIST, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
-                                  shown.push_back(line);
-                              }
-                              okHasFocus = GetFocus() == GetDlgItem(dialog, IDOK);
-                              PostClick(dialog, IDCANCEL);
-                          }}});
-    EXPECT_EQ(IDCANCEL, m_modify(&m_host));
-    EXPECT_EQ(script.Size(), script.Done());
-    EXPECT_EQ((std::vector<std::string>{"Main", "Sales2"}), shown);
-    EXPECT_TRUE(okHasFocus);
-    EXPECT_EQ("0", Value("Sales2", "Index", "Number"));
-    EXPECT_EQ("Sales2", Value("QOmaster", "Index", "Item2"));
 }

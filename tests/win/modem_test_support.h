@@ -50,6 +50,8 @@ protected:
 
     FAXENGINE m_engine = 0;
     std::vector<DWORD> m_releaseWaits;
+    // What the engine was doing while the page waited for it to let go of the old device.
+    std::vector<std::string> m_atReleaseWait;
     std::vector<std::string> m_started;
     // Messages the mail application's window received.
     std::vector<UINT> MailMessages() const;
@@ -64,7 +66,13 @@ private:
     RegistryTreeBackup m_deviceTree{HKEY_LOCAL_MACHINE, "Enum"};
 
     static DWORD PlatformId(void* context) { return *static_cast<DWORD*>(context); }
-    static void RecordWait(DWORD ms, void* context) { static_cast<ModemSetupTest*>(context)->m_releaseWaits.push_back(ms); }
+    static void RecordWait(DWORD ms, void* context)
+    {
+        auto* self = static_cast<ModemSetupTest*>(context);
+        self->m_releaseWaits.push_back(ms);
+        self->m_atReleaseWait.push_back("AutoReceive " + self->EngineConfig("AutoReceive") + ", devices " +
+                                        std::to_string(self->ActiveDevices().size()));
+    }
     static UINT RecordStart(const char* command, UINT, void* context)
     {
         static_cast<ModemSetupTest*>(context)->m_started.emplace_back(command);

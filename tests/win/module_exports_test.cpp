@@ -76,33 +76,6 @@ TEST(ModuleExportsTest, NotifyOfModemSetsAndReturnsTheBitOfTheNumberMod32)
     EXPECT_EQ(0u, notify(nullptr));
 }
 
-TEST(ModuleExportsTest, StatusUpdatesAndHideBeforeTheFirstShowDoNothing)
-{
-    LoadedModule module;
-    auto update = module.Get<PFN_FaxDLL_UpdateFaxStatus>(FAXDLL(FaxDLL_UpdateFaxStatus, 12));
-    auto hide = module.Get<PFN_FaxDLL_HideFaxStatus>(FAXDLL(FaxDLL_HideFaxStatus, 4));
-    ASSERT_NE(nullptr, update);
-    ASSERT_NE(nullptr, hide);
-    update(0, FAXSTATUS_PAGE, 2);
-    update(0, 99, 0);
-    EXPECT_EQ(0, hide(0));
-}
-
-TEST(ModuleExportsTest, LogNotificationsWithoutTheLogsSheetAreDropped)
-{
-    LoadedModule module;
-    auto sendLog = module.Get<PFN_FaxDLL_NotifySendLog>(FAXDLL(FaxDLL_NotifySendLog, 8));
-    auto recvLog = module.Get<PFN_FaxDLL_NotifyReceiveLog>(FAXDLL(FaxDLL_NotifyReceiveLog, 8));
-    ASSERT_NE(nullptr, sendLog);
-    ASSERT_NE(nullptr, recvLog);
-    SEND_FAX record = {};
-    record.dwJobID = 5;
-    record.nLogType = FAXLOG_SENT;
-    sendLog(&record, FAXLOG_CHANGE_UPDATED);
-    recvLog(&record, FAXLOG_CHANGE_REMOVED);
-    sendLog(nullptr, FAXLOG_CHANGE_UPDATED);
-}
-
 TEST(ModuleExportsTest, ExportedAssignmentCopiesBothWordsAndReturnsTheDestination)
 {
     LoadedModule module;

@@ -133,6 +133,8 @@ TEST_F(SendFaxFlowTest, AddToPhonebookOpensTheLibrarysEditorFilledFromTheRowAndL
     TypeIntoCell(0, 1, "Duke Co");
     TypeIntoCell(0, 2, "555 0606");
     SelectRows(IDC_SENDFAX_SENDLIST, {1});
+    SelectRows(IDC_SENDFAX_PHONEBOOK, {0});
+    ASSERT_TRUE(Enabled(IDC_SENDFAX_ADD));
 
     std::string shown;
     DialogScript script({{IDC_PB_FIRST_NAME, [&](HWND editor) {
@@ -145,6 +147,7 @@ TEST_F(SendFaxFlowTest, AddToPhonebookOpensTheLibrarysEditorFilledFromTheRowAndL
     EXPECT_EQ("Dana|Duke Smith|Duke Co|555 0606|", shown);
 
     EXPECT_EQ((std::vector<std::string>{"Ann Archer", "Bob Baker", "Cleo Cole", "Dana Duke Smith"}), EntryNames());
+    EXPECT_FALSE(Enabled(IDC_SENDFAX_ADD));  // the list was filled again, nothing is selected in it
     PHONEBOOK_ID customers = {};
     ASSERT_TRUE(PhoneBookStore::FindBook("Customers", &customers));
     std::vector<BookEntryText> entries = PhoneBookStore::Entries(customers);

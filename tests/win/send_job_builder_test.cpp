@@ -7,6 +7,7 @@
 #include "host/fax_folders.h"
 #include "host/shell_folders.h"
 #include "phonebook/phonebook_library.h"
+#include "registry_backup.h"
 #include "res/resource.h"
 #include "send/locale_date_time.h"
 #include "send/send_job_builder.h"
@@ -380,4 +381,28 @@ TEST_F(SendJobBuilderTest, RecipientPhoneComesFromTheSelectedPhonebook)
     ASSERT_EQ(2u, jobs.size());
     EXPECT_EQ("555 0002", jobs[0].destPhone);  // the first entry whose name and fax match
     EXPECT_EQ("", jobs[1].destPhone);          // names compare with their case
+}
+
+TEST_F(SendJobBuilderTest, FaxNumbersGoToTheEngineAsDialedFromTheCurrentLocation)
+{
+    const char locations[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations";
+    const char country[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Country List\\1";
+    RegistryTreeBackup keepLocations(HKEY_LOCAL_MACHINE, locations);
+    RegistryTreeBackup keepCountry(HKEY_LOCAL_MACHINE, country);
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, locations);
+    const std::string office = std::string(locations) + "\\Location1";
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, locations, "CurrentID", 1);
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, office.c_str(), "ID", 1);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, office.c_str(), "AreaCode", "425");
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, office.c_str(), "Country", 1);
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, office.c_str(), "Flags", 0);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, office.c_str(), "OutsideAccess", "9,");
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, country, "CountryCode", 1);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, country, "SameAreaRule", "G");
+    WriteRegistryString(HKEY_LOCAL_MACHINE, country, "LongDistanceRule", "1FG");
+    WriteRegistryString(HKEY_LOCAL_MACHINE, country, "InternationalRule", "011EFG");
+    std::vector<EngineJob> jobs = Submit(Request({{"Ann", "", "555-1212"}, {"Bob", "", "~555 3434"}}));
+    ASSERT_EQ(2u, jobs.size());
+    EXPECT_EQ("9,5551212", jobs[0].destFax);
+    EXPECT_EQ("555 3434", jobs[1].destFax);
 }

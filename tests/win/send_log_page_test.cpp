@@ -212,27 +212,32 @@ TEST_F(SendLogPageTest, DeletingAsksOnceForAllSelectedRowsAndTellsTheHostOfEachD
     failed.fileList = Document("F2.fmf");
     LogJob pending = Job(3, FAXLOG_WAITING, "Pending");
     pending.fileList = Document("P3.fmf");
-    for (const char* name : {"S1.fmf", "S1.tif", "F2.fmf", "P3.fmf", "P3.LRS"})
+    LogJob held = Job(5, FAXLOG_WAITING, "Held");
+    held.held = true;
+    held.year = 2025;
+    held.fileList = Document("H5.fmf");
+    for (const char* name : {"S1.fmf", "S1.tif", "F2.fmf", "P3.fmf", "P3.LRS", "H5.fmf"})
         ASSERT_TRUE(WriteFileBytes(Document(name), "x"));
-    WriteJobs({sent, failed, pending, Job(4, FAXLOG_SENT, "Kept")});
+    WriteJobs({sent, failed, pending, Job(4, FAXLOG_SENT, "Kept"), held});
     OpenSheet();
     HWND page = SendPage();
-    ASSERT_EQ((std::vector<std::string>{"Failed", "Sent", "Kept", "Pending"}), Column(page, 4));
+    ASSERT_EQ((std::vector<std::string>{"Failed", "Sent", "Kept", "Pending", "Held"}), Column(page, 4));
 
-    SelectRows(page, {0, 1, 3});
+    SelectRows(page, {0, 1, 3, 4});
     auto boxes = ClickAnswering(page, IDC_SENDLOG_DELETE, IDCANCEL);
     ASSERT_EQ(1u, boxes.size());
-    EXPECT_EQ("Are you sure you want to delete the 3 logs you have selected?", boxes[0].text);
+    EXPECT_EQ("Are you sure you want to delete the 4 logs you have selected?", boxes[0].text);
     EXPECT_EQ("Delete Log", boxes[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), boxes[0].icon);
-    EXPECT_EQ(4u, Rows(page).size());
+    EXPECT_EQ(5u, Rows(page).size());
     EXPECT_TRUE(m_requests.empty());
 
     boxes = ClickAnswering(page, IDC_SENDLOG_DELETE, IDOK);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ((std::vector<std::string>{"Kept"}), Column(page, 4));
     // From the last selected row to the first.
-    EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_REMOVED, g_strOutboxDir + "\\P3"},
+    EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_REMOVED, g_strOutboxDir + "\\H5"},
+                                        {WM_FAXDOC_REMOVED, g_strOutboxDir + "\\P3"},
                                         {WM_FAXDOC_REMOVED, g_strSentDir + "\\S1"},
                                         {WM_FAXDOC_REMOVED, g_strOutboxDir + "\\F2"}}),
               m_requests);

@@ -123,13 +123,3 @@ TEST_F(SettingsStoreTest, UnterminatedTextIsReadSafely)
     // Exactly as long as a 4-byte buffer: no room for the terminator, so it is refused.
     EXPECT_EQ("x", ReadSettingText(kSenderFax, 4, "x"));
 }
-
-TEST_F(SettingsStoreTest, NumbersRoundTripThroughTheWriters)
-{
-    ASSERT_TRUE(WriteSettingNumber(kKeepPages, 0));
-    EXPECT_EQ(0u, ReadSettingNumber(kKeepPages, 1));
-    ASSERT_TRUE(WriteSettingNumber(kKeepPages, 0xFFFFFFFFu));
-    EXPECT_EQ(0xFFFFFFFFu, ReadSettingNumber(kKeepPages, 1));
-    DWORD value = 0;
-    EXPECT_FALSE(TryReadSettingNumber(kKeepAfterSend, &value));
-}

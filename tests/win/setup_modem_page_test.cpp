@@ -102,6 +102,8 @@ TEST_F(ModemPageTest, AcceptingAnotherModemMovesTheEngineToItsPort)
 
     EXPECT_EQ((std::vector<DWORD>{4}), ActiveDevices());
     EXPECT_EQ((std::vector<DWORD>{kDeviceReleaseWaitMs}), m_releaseWaits);
+    // The old device stops answering and is let go before the new one is added.
+    EXPECT_EQ((std::vector<std::string>{"AutoReceive OFF, devices 0"}), m_atReleaseWait);
     EXPECT_EQ("Sportster", Stored(kModem));
     EXPECT_EQ(4u, StoredNumber(kCommPort));
     EXPECT_EQ("ATZ0", Stored(kModemReset));
@@ -299,4 +301,28 @@ TEST_F(ModemPageTest, APageNeverShownLeavesTheEngineAndTheSettingsAlone)
     EXPECT_EQ(before.add, after.add);
     EXPECT_EQ("<missing>", Stored(kModemInit));
     EXPECT_TRUE(MailMessages().empty());
+}
+
+TEST_F(ModemPageTest, EverySetupExportHandsTheHostsEngineToThePages)
+{
+    StoreModemOnPort2(/*autoReceive=*/0);
+    HMODULE module = LoadLibraryA("RWFaxDlg.dll");
+    ASSERT_NE(nullptr, module);
+    for (const char* name : {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxGeneralSetup, 8), FAXDLL_EXPORT_NAME(FaxDLL_OnFaxModemSetup, 8),
+                             FAXDLL_EXPORT_NAME(FaxDLL_OnFaxHeaderSetup, 8), FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogSetup, 8)}) {
+        auto setup = reinterpret_cast<PFN_FaxDLL_OnFaxSetup>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+        ASSERT_NE(nullptr, setup) << name;
+        FaxSetConfig(m_engine, "AutoReceive", "ON");
+        // The user goes to the modem page and accepts: the page tells the engine its answering mode.
+        OnNextActivation acceptOnModemPage(
+            [](HWND sheet, void*) {
+                PostMessageA(sheet, PSM_SETCURSEL, kSetupPageModem, 0);
+                PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+            },
+            nullptr);
+        setup(&m_host, m_engine);
+        EXPECT_TRUE(acceptOnModemPage.Fired()) << name;
+        EXPECT_EQ("OFF", EngineConfig("AutoReceive")) << name;
+    }
+    FreeLibrary(module);
 }

@@ -77,22 +77,6 @@ protected:
 
 }  // namespace
 
-TEST_F(SortListDrawTest, WholeRowHighlightReachesTheRightEdgeWhileFocused)
-{
-    Build(2);
-    SetFocus(m_list);
-    ASSERT_EQ(m_list.m_hWnd, GetFocus());
-    EXPECT_EQ(m_highlight, PixelAt(60, RowMiddle(1)));   // label, right of its short text
-    EXPECT_EQ(m_highlight, PixelAt(130, RowMiddle(1)));  // second column, left of its right-aligned text
-    EXPECT_EQ(m_highlight, PixelAt(350, RowMiddle(1)));  // past the last column
-    EXPECT_EQ(m_window, PixelAt(350, RowMiddle(0)));
-    EXPECT_EQ(m_window, PixelAt(130, RowMiddle(2)));
-
-    SetFocus(m_other);
-    EXPECT_EQ(m_window, PixelAt(130, RowMiddle(1)));
-    EXPECT_EQ(m_window, PixelAt(350, RowMiddle(1)));
-}
-
 TEST_F(SortListDrawTest, FocusChangesRepaintTheSelectedRowOnScreen)
 {
     Build(2);

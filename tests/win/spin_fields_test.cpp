@@ -72,17 +72,13 @@ TEST_F(SpinFieldTest, TimeFieldUnderTheCaretIsStepped)
 {
     const Case cases[] = {
         {"h:mm:ss tt", "11:00:00 PM", 0, 2, 1, "12:00:00 PM", 0, 2},
-        {"h:mm:ss tt", "11:00:00 AM", 0, 2, 1, "12:00:00 AM", 0, 2},
         {"h:mm:ss tt", "12:00:00 PM", 0, 2, 1, "1:00:00 PM", 0, 1},   // the field shrank
         {"h:mm:ss tt", "9:00:00 PM", 0, 1, 1, "10:00:00 PM", 0, 2},   // the field grew
         {"h:mm:ss tt", "9:59:30 PM", 8, 10, 1, "9:59:30 AM", 8, 10},
-        {"HH:mm:ss", "23:00:00", 0, 2, 1, "00:00:00", 0, 2},
         {"HH:mm:ss", "12:30:00", 4, 4, 5, "12:35:00", 3, 5},  // a caret without a selection
         {"HH:mm:ss", "12:30:00", 3, 3, 1, "13:30:00", 0, 2},  // right after the separator: the hour
         {"tt h:mm:ss", "PM 11:00:00", 0, 2, 1, "AM 11:00:00", 0, 2},
-        {"tt h:mm:ss", "AM 9:05:00", 5, 7, 1, "AM 9:06:00", 5, 7},
         {"hh:mm:ss", "22:00:00", 0, 2, 1, "23:00:00", 0, 2},  // shown with the fixed picture
-        {"H.mm.ss", "9.30.00", 2, 4, -31, "9.59.00", 2, 4},
         {"h:mm:ss tt", "11:00:00", 0, 2, 1, nullptr, 0, 0},  // no designator
         {"HH:mm:ss", "garbage", 0, 2, 1, nullptr, 0, 0},
         {"HH:mm:ss", "", 0, 0, 1, nullptr, 0, 0},
@@ -105,9 +101,7 @@ TEST_F(SpinFieldTest, DateFieldUnderTheCaretIsStepped)
     const Case cases[] = {
         {"dd/MM/yyyy", "31/12/2024", 0, 2, 1, "01/12/2024", 0, 2},  // the month stays
         {"dd/MM/yyyy", "15/12/2024", 3, 5, 1, "15/01/2024", 3, 5},  // the year stays
-        {"dd/MM/yyyy", "15/12/2024", 6, 10, -1, "15/12/2023", 6, 10},
         {"dd/MM/yyyy", "01/03/2024", 1, 1, -1, "31/03/2024", 0, 2},
-        {"MM-dd-yyyy", "12-31-2024", 3, 5, 1, "12-01-2024", 3, 5},
         {"yyyy.MM.dd", "2024.12.15", 0, 4, 1, "2025.12.15", 0, 4},
         {"yyyy.MM.dd", "2024.02.29", 8, 10, 1, "2024.02.01", 8, 10},
         {"dd.MM.yyyy", "7.3.002025", 0, 1, 1, "08.03.2025", 0, 2},  // rewritten in full
