@@ -6,6 +6,7 @@
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "framework/resources.h"
+#include "framework/trace.h"
 #include "logs/log_age.h"
 #include "logs/log_block_walk.h"
 #include "logs/log_file_names.h"
@@ -110,6 +111,18 @@ void CLogPage::ApplyLogChange(SEND_FAX* record, DWORD change, const std::vector<
     }
 }
 
+namespace {
+// The entry goes whatever happens to its files; a file that stays behind is worth a trace.
+void DeleteDocumentFile(const std::string& path)
+{
+    if (DeleteFileA(path.c_str()))
+        return;
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+        FaxTrace("DeleteLogEntry - cannot delete %s (error %lu).\n", path.c_str(), static_cast<unsigned long>(error));
+}
+}  // namespace
+
 void CLogPage::DeleteLogEntry(const SEND_FAX* record, int kind)
 {
     const std::string fileList = record->szFileList ? record->szFileList : "";
@@ -117,9 +130,9 @@ void CLogPage::DeleteLogEntry(const SEND_FAX* record, int kind)
         TellHost(WM_FAXDOC_REMOVED, DocumentFolder(kind) + "\\" + DocumentNameWithoutExtension(fileList));
         std::string sibling;
         if (ReplaceLastChars(fileList, 3, "tif", &sibling))
-            DeleteFileA(sibling.c_str());
+            DeleteDocumentFile(sibling);
         if (ReplaceLastChars(fileList, 3, "LRS", &sibling))
-            DeleteFileA(sibling.c_str());
+            DeleteDocumentFile(sibling);
     }
     FaxLogDelete(hFaxEngine, record->dwJobID, static_cast<SHORT>(kind));
 }

@@ -97,8 +97,11 @@ TEST_F(LogAgeingTest, AnAgedEntryTakesItsWorkingFilesAndTellsTheHost)
     ComputeFaxFolderPaths();
     const std::string sentDocument = Document("A1.fmf");
     const std::string failedDocument = Document("B2.fmf");
-    for (const char* name : {"A1.fmf", "A1.tif", "A1.LRS", "A1.qoi", "B2.fmf", "B2.tif"})
+    for (const char* name : {"A1.fmf", "A1.tif", "A1.LRS", "A1.qoi", "B2.fmf"})
         ASSERT_TRUE(WriteFileBytes(Document(name), "x"));
+    // A working file that cannot be deleted stays behind; the entry goes all the same.
+    ASSERT_TRUE(CreateDirectoryA(Document("B2.tif").c_str(), nullptr));
+    ASSERT_TRUE(WriteFileBytes(Document("B2.tif\\kept"), "x"));
     LogJob sent = Entry(1, FAXLOG_SENT, 2024, 1, 1, 0, 0, 0);
     sent.fileList = sentDocument;
     LogJob failed = Entry(2, FAXLOG_FAILED, 2024, 1, 1, 0, 0, 0);
@@ -110,14 +113,16 @@ TEST_F(LogAgeingTest, AnAgedEntryTakesItsWorkingFilesAndTellsTheHost)
     sendLog.hFaxEngine = m_engine;
     sendLog.pHostWnd = &m_host;
     DWORD count = 0;
+    TraceCapture trace;
     sendLog.AgeLogs(&count);
     EXPECT_EQ(3u, count);
+    EXPECT_TRUE(trace.Contains("DeleteLogEntry - cannot delete " + Document("B2.tif") + " (error 5).\n"));
     EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_REMOVED, g_strSentDir + "\\A1"},
                                         {WM_FAXDOC_REMOVED, g_strOutboxDir + "\\B2"}}),
               m_requests);
     EXPECT_FALSE(PathExists(Document("A1.tif")));
     EXPECT_FALSE(PathExists(Document("A1.LRS")));
-    EXPECT_FALSE(PathExists(Document("B2.tif")));
+    EXPECT_TRUE(PathExists(Document("B2.tif\\kept")));
     // The host keeps its own shown copy; the engine took the document itself.
     EXPECT_TRUE(PathExists(Document("A1.qoi")));
     EXPECT_FALSE(PathExists(sentDocument));
