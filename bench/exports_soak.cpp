@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "RWFaxDlg.h"
 #include "standins/engine/vovado32_standin.h"
 #include "standins/phonebook/redizazu_standin.h"
@@ -137,16 +138,7 @@ void Pump()
     }
 }
 
-template <typename T>
-T Bind(HMODULE module, const char* name)
-{
-    auto function = reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    if (!function) {
-        std::fprintf(stderr, "missing export %s\n", name);
-        std::exit(2);
-    }
-    return function;
-}
+using bench::Bind;
 
 // Runs one window `runs` times after a warm-up, and prints the figures around the runs.
 template <typename Open>

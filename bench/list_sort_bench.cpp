@@ -13,21 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "controls/sort_list_ctrl.h"
 
 namespace {
 
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using bench::Now;
 
 struct Row {
     std::string cells[7];

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "RWFaxDlg.h"
 #include "engine/fax_engine.h"
 #include "standins/engine/vovado32_standin.h"
@@ -31,46 +32,27 @@ constexpr UINT kMeasure = WM_APP + 2;
 constexpr int kListId = 50030;
 constexpr int kReports = 20;
 
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using bench::Now;
 
-template <typename T>
-T Call(HMODULE module, const char* name)
-{
-    auto call = reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    if (!call) {
-        std::fprintf(stderr, "%s not found\n", name);
-        std::exit(2);
-    }
-    return call;
-}
+using bench::Bind;
 
 struct Module {
     HMODULE dll = LoadLibraryA("RWFaxDlg.dll");
-    PFN_FaxDLL_OnFaxLogs onFaxLogs = Call<PFN_FaxDLL_OnFaxLogs>(dll, FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogs, 8));
+    PFN_FaxDLL_OnFaxLogs onFaxLogs = Bind<PFN_FaxDLL_OnFaxLogs>(dll, FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogs, 8));
     PFN_FaxDLL_NotifyReceiveLog notifyReceive =
-        Call<PFN_FaxDLL_NotifyReceiveLog>(dll, FAXDLL_EXPORT_NAME(FaxDLL_NotifyReceiveLog, 8));
-    PFN_FaxDLL_NotifySendLog notifySend = Call<PFN_FaxDLL_NotifySendLog>(dll, FAXDLL_EXPORT_NAME(FaxDLL_NotifySendLog, 8));
+        Bind<PFN_FaxDLL_NotifyReceiveLog>(dll, FAXDLL_EXPORT_NAME(FaxDLL_NotifyReceiveLog, 8));
+    PFN_FaxDLL_NotifySendLog notifySend = Bind<PFN_FaxDLL_NotifySendLog>(dll, FAXDLL_EXPORT_NAME(FaxDLL_NotifySendLog, 8));
 };
 
 struct Engine {
     HMODULE dll = GetModuleHandleA("VOVADO32.dll");
-    decltype(&FaxStandInOpen) open = Call<decltype(&FaxStandInOpen)>(dll, "FaxStandInOpen");
-    decltype(&FaxStandInClose) close = Call<decltype(&FaxStandInClose)>(dll, "FaxStandInClose");
-    decltype(&FaxStandInHoldInMemory) holdInMemory = Call<decltype(&FaxStandInHoldInMemory)>(dll, "FaxStandInHoldInMemory");
-    decltype(&FaxStandInAddLogEntry) addEntry = Call<decltype(&FaxStandInAddLogEntry)>(dll, "FaxStandInAddLogEntry");
-    decltype(&FaxLogInit) logInit = Call<decltype(&FaxLogInit)>(dll, "FaxLogInit");
-    decltype(&FaxLogGetCount) logCount = Call<decltype(&FaxLogGetCount)>(dll, "FaxLogGetCount");
-    decltype(&FaxLogNextBlock) nextBlock = Call<decltype(&FaxLogNextBlock)>(dll, "FaxLogNextBlock");
+    decltype(&FaxStandInOpen) open = Bind<decltype(&FaxStandInOpen)>(dll, "FaxStandInOpen");
+    decltype(&FaxStandInClose) close = Bind<decltype(&FaxStandInClose)>(dll, "FaxStandInClose");
+    decltype(&FaxStandInHoldInMemory) holdInMemory = Bind<decltype(&FaxStandInHoldInMemory)>(dll, "FaxStandInHoldInMemory");
+    decltype(&FaxStandInAddLogEntry) addEntry = Bind<decltype(&FaxStandInAddLogEntry)>(dll, "FaxStandInAddLogEntry");
+    decltype(&FaxLogInit) logInit = Bind<decltype(&FaxLogInit)>(dll, "FaxLogInit");
+    decltype(&FaxLogGetCount) logCount = Bind<decltype(&FaxLogGetCount)>(dll, "FaxLogGetCount");
+    decltype(&FaxLogNextBlock) nextBlock = Bind<decltype(&FaxLogNextBlock)>(dll, "FaxLogNextBlock");
 };
 
 // Entries of the last three years at any second, from a few hundred senders.
