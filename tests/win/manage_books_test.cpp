@@ -69,6 +69,18 @@ void RemoveLists()
             RemoveProfileFile(path);
 }
 
+// A master list holding these names, in order.
+std::string MasterList(const std::vector<std::string>& names)
+{
+    std::string text = "[Index]\r\n";
+    for (size_t i = 0; i < names.size(); ++i)
+        text += "Item" + std::to_string(i + 1) + "=" + names[i] + "\r\n";
+    return text + "Number=" + std::to_string(names.size()) + "\r\n";
+}
+
+const char kNotAlphanumeric[] = "The bookname can only contain alphanumeric characters.";
+const char kDeleteSales[] = "Are you sure you want to delete: Sales?";
+
 void WriteList(const std::string& name, const std::string& contents)
 {
     ASSERT_TRUE(WriteFileBytes(GetProfilePath(name), contents));
@@ -83,6 +95,19 @@ std::string Value(const std::string& list, const char* section, const char* key)
 }
 
 bool ListExists(const std::string& name) { return PathExists(GetProfilePath(name)); }
+
+struct ProfileValue {
+    const char* list;
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+void ExpectValues(const std::vector<ProfileValue>& values)
+{
+    for (const ProfileValue& v : values)
+        EXPECT_EQ(v.value, Value(v.list, v.section, v.key)) << v.list << " [" << v.section << "] " << v.key;
+}
 
 // What every list file holds, so that a test can tell that a command changed nothing.
 std::string FilesOnDisk()
@@ -134,11 +159,33 @@ DialogStep TypeBookName(const std::string& name, int button, NewBookSeen* seen =
             }};
 }
 
-// On a message box: keep its text and answer with a button.
-DialogStep AnswerMessageBox(int button, std::string* text)
+// On a message box: note its texts, its buttons and whether it has the stop icon; answer with a button.
+struct QuestionSeen {
+    std::string text;
+    std::string caption;
+    bool ok = false;
+    bool cancel = false;
+    bool yes = false;
+    bool stopIcon = false;
+};
+
+DialogStep AnswerQuestion(int button, QuestionSeen* seen)
 {
     return {0xFFFF, [=](HWND box) {
-                *text = MessageBoxText(box);
+                seen->text = MessageBoxText(box);
+                seen->caption = WindowText(box);
+                auto shown = [box](int id) {
+                    HWND control = GetDlgItem(box, id);
+                    return control && IsWindowVisible(control);
+                };
+                seen->ok = shown(IDOK);
+                seen->cancel = shown(IDCANCEL);
+                seen->yes = shown(IDYES);
+                HICON stop = LoadIconA(nullptr, IDI_HAND);
+                for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+                        reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)) == stop)
+                        seen->stopIcon = true;
                 PostMessageA(box, WM_COMMAND, button, 0);
             }};
 }
@@ -198,6 +245,20 @@ protected:
         SetFocus(Item(IDC_BOOKS_LIST));
     }
 
+    // Starts over from these files: the master list, the books with two contacts each; the
+    // dialog opens again with that book selected.
+    void Reopen(const std::vector<std::string>& master, const std::vector<std::string>& books, const char* select)
+    {
+        m_dialog.DestroyWindow();
+        RemoveLists();
+        WriteList("QOmaster", MasterList(master));
+        for (const std::string& book : books)
+            WriteList(book, kTwoContacts);
+        Open();
+        if (select)
+            Select(select);
+    }
+
     HWND Item(int id) const { return GetDlgItem(m_dialog.m_hWnd, id); }
 
     // The lines of the list box as the user sees them.
@@ -255,8 +316,7 @@ protected:
 
 TEST_F(ManageBooksTest, StartListsTheBooksSortedAndSelectsTheFirst)
 {
-    WriteList("QOmaster", "[Index]\r\nItem1=Zeta\r\nItem2=Main\r\nItem3=alpha\r\nItem4=MAIN\r\nNumber=4\r\n");
-    DeleteFileA(GetProfilePath("Main").c_str());
+    WriteList("QOmaster", MasterList({"Zeta", "Main", "alpha", "MAIN"}));
     Open();
     EXPECT_EQ((std::vector<std::string>{"alpha", "Main", "Zeta"}), Lines());
     EXPECT_EQ("alpha", SelectedLine());
@@ -268,23 +328,21 @@ TEST_F(ManageBooksTest, NewRefusesABlankAndThenWritesAnEmptyBook)
     Open();
     NewBookSeen first;
     NewBookSeen second;
-    std::string refusal;
-    CommandWith(IDC_BOOKS_NEW, {TypeBookName("Sales 2", IDOK, &first), AnswerMessageBox(IDOK, &refusal),
+    QuestionSeen refusal;
+    CommandWith(IDC_BOOKS_NEW, {TypeBookName("Sales 2", IDOK, &first), AnswerQuestion(IDOK, &refusal),
                                 TypeBookName("Sales2", IDOK, &second)});
     EXPECT_EQ("New Phonebook", first.caption);
     EXPECT_EQ("Add a new phonebook here:", first.prompt);
     EXPECT_EQ("", first.name);
     EXPECT_EQ(20, first.limit);
     EXPECT_TRUE(first.nameHasFocus);
-    EXPECT_EQ("The bookname can only contain alphanumeric characters.", refusal);
+    EXPECT_EQ(kNotAlphanumeric, refusal.text);
     // The dialog stayed open with the refused text, the focus back on it.
     EXPECT_EQ("Sales 2", second.name);
     EXPECT_TRUE(second.nameHasFocus);
 
     EXPECT_EQ((std::vector<std::string>{"Main", "Sales2"}), Lines());
-    EXPECT_EQ("Sales2", Value("QOmaster", "Index", "Item2"));
-    EXPECT_EQ("2", Value("QOmaster", "Index", "Number"));
-    EXPECT_EQ("0", Value("Sales2", "Index", "Number"));
+    ExpectValues({{"QOmaster", "Index", "Item2", "Sales2"}, {"QOmaster", "Index", "Number", "2"}, {"Sales2", "Index", "Number", "0"}});
     EXPECT_FALSE(ListExists("Sales 2"));
     EXPECT_TRUE(FocusOn(IDOK));
 }
@@ -315,100 +373,76 @@ TEST_F(ManageBooksTest, ABookFileThatCannotBeWrittenIsReportedAndTheCommandGoesO
     EXPECT_TRUE(FocusOn(IDOK));
 }
 
-TEST_F(ManageBooksTest, NewRefusesANameTheListHoldsInAnyCaseAndAFullList)
+// Commands that end with the files and the list as they were: a cancelled name dialog or
+// question, a rename to the same text, a name refused as not alphanumeric or too long (the
+// dialog asks again and is cancelled), and a name the master list holds in any letter case
+// (the command stops there).
+TEST_F(ManageBooksTest, CancelledOrRefusedCommandsChangeNothing)
 {
-    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nNumber=1\r\n");
-    WriteList("Main", kTwoContacts);
-    Open();
-    const std::string before = FilesOnDisk();
-    std::string refusal;
-    CommandWith(IDC_BOOKS_NEW, {TypeBookName("main", IDOK), AnswerMessageBox(IDOK, &refusal)});
-    EXPECT_EQ("main already exists as a phonebook or group name.", refusal);
-    EXPECT_EQ(before, FilesOnDisk());
-    EXPECT_EQ((std::vector<std::string>{"Main"}), Lines());
-    EXPECT_TRUE(FocusOn(IDC_BOOKS_LIST));  // a refused command leaves the focus where it was
+    enum Outcome { Cancelled, SameName, NotAlphanumeric, TooLong, Exists };
+    struct Case {
+        int command;
+        const char* select;
+        std::string typed;  // unused by Delete, which asks a question instead
+        Outcome outcome;
+        bool fullList = false;  // the master list holds 500 names, as many as it can
+    };
+    std::vector<Case> cases = {
+        {IDC_BOOKS_NEW, "Sales", "Extra", Cancelled},
+        {IDC_BOOKS_COPY, "Sales", "Extra", Cancelled},
+        {IDC_BOOKS_DELETE, "Sales", "", Cancelled},
+        {IDC_BOOKS_RENAME, "Main", "Main", SameName},  // no message follows
+        {IDC_BOOKS_NEW, "Sales", "Not valid", NotAlphanumeric},
+        {IDC_BOOKS_RENAME, "Sales", "Caf\xe9", NotAlphanumeric},
+        {IDC_BOOKS_RENAME, "Sales", std::string(21, 'x'), TooLong},  // put in past the edit's limit
+        {IDC_BOOKS_NEW, "Sales", "main", Exists},
+        {IDC_BOOKS_COPY, "Main", "SALES", Exists},
+        {IDC_BOOKS_RENAME, "Main", "MAIN", Exists},  // a change of letter case only
+        {IDC_BOOKS_NEW, nullptr, "Extra", Exists, true},
+    };
+    // The master list's own name and device names, for every command that takes a name.
+    for (const char* name : {"qomaster", "QOMASTER", "CON", "nul", "Com1", "LPT9"})
+        for (int command : {IDC_BOOKS_NEW, IDC_BOOKS_COPY, IDC_BOOKS_RENAME})
+            cases.push_back({command, "Sales", name, NotAlphanumeric});
 
-    // 500 names are as many as a list holds.
-    std::string full = "[Index]\r\n";
+    std::vector<std::string> full;
     for (int i = 1; i <= 500; ++i)
-        full += "Item" + std::to_string(i) + "=Book" + std::to_string(i) + "\r\n";
-    WriteList("QOmaster", full + "Number=500\r\n");
-    const std::string fullBefore = FilesOnDisk();
-    CommandWith(IDC_BOOKS_NEW, {TypeBookName("Extra", IDOK), AnswerMessageBox(IDOK, &refusal)});
-    EXPECT_EQ("Extra already exists as a phonebook or group name.", refusal);
-    EXPECT_EQ(fullBefore, FilesOnDisk());
-}
+        full.push_back("Book" + std::to_string(i));
+    for (const Case& c : cases) {
+        SCOPED_TRACE("command " + std::to_string(c.command) + " name " + c.typed);
+        Reopen(c.fullList ? full : std::vector<std::string>{"Main", "Sales"}, {"Main", "Sales"}, c.select);
+        const std::string before = FilesOnDisk();
+        const std::vector<std::string> lines = Lines();
+        QuestionSeen box;
+        std::vector<DialogStep> steps;
+        if (c.command == IDC_BOOKS_DELETE)
+            steps.push_back(AnswerQuestion(IDCANCEL, &box));
+        else
+            steps.push_back(TypeBookName(c.typed, c.outcome == Cancelled ? IDCANCEL : IDOK));
+        if (c.outcome != Cancelled && c.outcome != SameName)
+            steps.push_back(AnswerQuestion(IDOK, &box));
+        if (c.outcome == NotAlphanumeric || c.outcome == TooLong)
+            steps.push_back(TypeBookName("Extra", IDCANCEL));
+        CommandWith(c.command, std::move(steps));
 
-TEST_F(ManageBooksTest, CancelledOrRefusedNamesChangeNothing)
-{
-    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=Sales\r\nNumber=2\r\n");
-    WriteList("Main", kTwoContacts);
-    WriteList("Sales", kTwoContacts);
-    Open();
-    const std::string before = FilesOnDisk();
-    std::string refusal;
-
-    CommandWith(IDC_BOOKS_NEW, {TypeBookName("Extra", IDCANCEL)});
-    EXPECT_TRUE(FocusOn(IDOK));
-    SetFocus(Item(IDC_BOOKS_LIST));
-    CommandWith(IDC_BOOKS_NEW, {TypeBookName("Not valid", IDOK), AnswerMessageBox(IDOK, &refusal), TypeBookName("Extra", IDCANCEL)});
-    EXPECT_EQ("The bookname can only contain alphanumeric characters.", refusal);
-    EXPECT_TRUE(FocusOn(IDOK));
-
-    Select("Sales");
-    CommandWith(IDC_BOOKS_COPY, {TypeBookName("Extra", IDCANCEL)});
-    Select("Sales");
-    CommandWith(IDC_BOOKS_RENAME, {TypeBookName("Caf\xe9", IDOK), AnswerMessageBox(IDOK, &refusal), TypeBookName("Extra", IDCANCEL)});
-    EXPECT_EQ("The bookname can only contain alphanumeric characters.", refusal);
-    Select("Sales");
-    // Text put in past the edit's limit is refused too, without touching the files.
-    CommandWith(IDC_BOOKS_RENAME, {TypeBookName(std::string(21, 'x'), IDOK), AnswerMessageBox(IDOK, &refusal), TypeBookName("Extra", IDCANCEL)});
-    EXPECT_NE(std::string::npos, refusal.find("20")) << refusal;
-    Select("Sales");
-    std::string question;
-    CommandWith(IDC_BOOKS_DELETE, {AnswerMessageBox(IDCANCEL, &question)});
-    EXPECT_EQ("Are you sure you want to delete: Sales?", question);
-
-    EXPECT_EQ(before, FilesOnDisk());
-    EXPECT_EQ((std::vector<std::string>{"Main", "Sales"}), Lines());
-    EXPECT_TRUE(FocusOn(IDOK));
-}
-
-TEST_F(ManageBooksTest, NamesOfTheMasterListAndOfDevicesAreRefusedForEveryCommand)
-{
-    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=Sales\r\nNumber=2\r\n");
-    WriteList("Main", kTwoContacts);
-    WriteList("Sales", kTwoContacts);
-    Open();
-    const std::string before = FilesOnDisk();
-    for (const char* name : {"qomaster", "QOMASTER", "CON", "nul", "Com1", "LPT9"}) {
-        for (int command : {IDC_BOOKS_NEW, IDC_BOOKS_COPY, IDC_BOOKS_RENAME}) {
-            Select("Sales");
-            std::string refusal;
-            CommandWith(command, {TypeBookName(name, IDOK), AnswerMessageBox(IDOK, &refusal), TypeBookName("Extra", IDCANCEL)});
-            EXPECT_EQ("The bookname can only contain alphanumeric characters.", refusal) << name << " " << command;
-        }
+        const std::string expected = c.outcome == Exists ? c.typed + " already exists as a phonebook or group name."
+                                     : c.outcome == NotAlphanumeric   ? kNotAlphanumeric
+                                     : c.command == IDC_BOOKS_DELETE  ? kDeleteSales
+                                                                      : "";
+        if (c.outcome == TooLong)
+            EXPECT_NE(std::string::npos, box.text.find("20")) << box.text;
+        else
+            EXPECT_EQ(expected, box.text);
+        EXPECT_EQ(before, FilesOnDisk());
+        EXPECT_EQ(lines, Lines());
+        // A refused command leaves the focus where it was; a closed dialog moves it to OK.
+        EXPECT_TRUE(FocusOn(c.outcome == Exists ? IDC_BOOKS_LIST : IDOK));
     }
-    EXPECT_EQ(before, FilesOnDisk());
-    EXPECT_EQ((std::vector<std::string>{"Main", "Sales"}), Lines());
-}
-
-TEST_F(ManageBooksTest, AMasterListThatNamesItselfKeepsItsFile)
-{
-    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=qomaster\r\nNumber=2\r\n");
-    WriteList("Main", kTwoContacts);
-    Open();
-    Select("qomaster");
-    std::string question;
-    CommandWith(IDC_BOOKS_DELETE, {AnswerMessageBox(IDOK, &question)});
-    EXPECT_EQ((std::vector<std::string>{"Main"}), Lines());
-    EXPECT_EQ("Main", Value("QOmaster", "Index", "Item1"));
-    EXPECT_EQ("1", Value("QOmaster", "Index", "Number"));
 }
 
 TEST_F(ManageBooksTest, WithoutASelectedLineCopyRenameAndDeleteDoNothing)
 {
-    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=Sales\r\nNumber=2\r\n");
+    WriteList("QOmaster", MasterList({"Main", "Sales"}));
     WriteList("Main", kTwoContacts);
     Open();
     SendMessageA(Item(IDC_BOOKS_LIST), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
@@ -429,169 +463,87 @@ TEST_F(ManageBooksTest, WithoutASelectedLineCopyRenameAndDeleteDoNothing)
     EXPECT_EQ("<none>", SelectedLine());
 }
 
-TEST_F(ManageBooksTest, CopyWritesTheSelectedBookUnderTheNewName)
+// Copy, Rename and Delete carried out on a selected book: what the user was asked, the list
+// and the files after. Each case starts from its own files, on the same dialog object: the
+// copy of a book without a file follows a copy that read records.
+TEST_F(ManageBooksTest, CopyRenameAndDeleteChangeTheListAndTheFiles)
 {
-    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=Sales\r\nNumber=2\r\n");
-    WriteList("Main", "[Index]\r\nNumber=0\r\n");
-    WriteList("Sales", kTwoContacts);
-    Open();
-    Select("Sales");
-    NewBookSeen seen;
-    CommandWith(IDC_BOOKS_COPY, {TypeBookName("Customers", IDOK, &seen)});
-    EXPECT_EQ("Copy Phonebook", seen.caption);
-    EXPECT_EQ("Copy Sales to new phonebook:", seen.prompt);
-
-    EXPECT_EQ((std::vector<std::string>{"Customers", "Main", "Sales"}), Lines());
-    EXPECT_EQ("Customers", Value("QOmaster", "Index", "Item3"));
-    EXPECT_EQ("2", Value("Customers", "Index", "Number"));
-    EXPECT_EQ("Ann Lee", Value("Customers", "Index", "Item1"));
-    EXPECT_EQ("Bob Stone", Value("Customers", "Index", "Item2"));
-    EXPECT_EQ("Lee Tools", Value("Customers", "Ann Lee", "Company"));
-    EXPECT_EQ("555-0202", Value("Customers", "Bob Stone", "FAX"));
-    EXPECT_EQ("2", Value("Sales", "Index", "Number"));  // the source stays
-    EXPECT_TRUE(FocusOn(IDOK));
-
-    // A name that differs only in letter case is refused.
-    Select("Main");
-    const std::string before = FilesOnDisk();
-    std::string refusal;
-    CommandWith(IDC_BOOKS_COPY, {TypeBookName("SALES", IDOK), AnswerMessageBox(IDOK, &refusal)});
-    EXPECT_EQ("SALES already exists as a phonebook or group name.", refusal);
-    EXPECT_EQ(before, FilesOnDisk());
-}
-
-TEST_F(ManageBooksTest, CopyOfABookWithoutAFileWritesAnEmptyBook)
-{
-    WriteList("QOmaster", "[Index]\r\nItem1=Gone\r\nItem2=Main\r\nNumber=2\r\n");
-    WriteList("Main", kTwoContacts);
-    Open();
-    // A command before must not leave its records behind for the copy.
-    Select("Main");
-    CommandWith(IDC_BOOKS_COPY, {TypeBookName("Sales", IDOK)});
-    Select("Gone");
-    TraceCapture trace;
-    CommandWith(IDC_BOOKS_COPY, {TypeBookName("Customers", IDOK)});
-    EXPECT_TRUE(trace.Contains("Error reading from " + GetProfilePath("Gone") + "\n"));
-    EXPECT_EQ("0", Value("Customers", "Index", "Number"));
-    EXPECT_EQ("<missing>", Value("Customers", "Ann Lee", "First Name"));
-    EXPECT_FALSE(ListExists("Gone"));
-    EXPECT_EQ((std::vector<std::string>{"Customers", "Gone", "Main", "Sales"}), Lines());
-}
-
-TEST_F(ManageBooksTest, RenameMovesTheBookToItsNewName)
-{
-    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=Sales\r\nNumber=2\r\n");
-    WriteList("Main", kTwoContacts);
-    Open();
-    Select("Main");
-    NewBookSeen seen;
-    CommandWith(IDC_BOOKS_RENAME, {TypeBookName("Office", IDOK, &seen)});
-    EXPECT_EQ("Rename Phonebook / Groups", seen.caption);
-    EXPECT_EQ("Rename Main to:", seen.prompt);
-
-    EXPECT_EQ((std::vector<std::string>{"Office", "Sales"}), Lines());
-    EXPECT_EQ("Sales", Value("QOmaster", "Index", "Item1"));
-    EXPECT_EQ("Office", Value("QOmaster", "Index", "Item2"));
-    EXPECT_EQ("2", Value("QOmaster", "Index", "Number"));
-    EXPECT_EQ("555-0101", Value("Office", "Ann Lee", "FAX"));
-    EXPECT_EQ("2", Value("Office", "Index", "Number"));
-    EXPECT_FALSE(ListExists("Main"));
-    EXPECT_TRUE(FocusOn(IDOK));
-
-    // A book whose file is already gone: only the list changes, the new book is empty.
-    Select("Sales");
-    CommandWith(IDC_BOOKS_RENAME, {TypeBookName("Customers", IDOK)});
-    EXPECT_EQ((std::vector<std::string>{"Customers", "Office"}), Lines());
-    EXPECT_EQ("0", Value("Customers", "Index", "Number"));
-}
-
-TEST_F(ManageBooksTest, RenameToTheSameTextDoesNothingAndToAnotherCaseIsRefused)
-{
-    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nNumber=1\r\n");
-    WriteList("Main", kTwoContacts);
-    Open();
-    const std::string before = FilesOnDisk();
-    Select("Main");
-    CommandWith(IDC_BOOKS_RENAME, {TypeBookName("Main", IDOK)});  // no message follows
-    EXPECT_EQ(before, FilesOnDisk());
-    EXPECT_TRUE(FocusOn(IDOK));
-
-    SetFocus(Item(IDC_BOOKS_LIST));
-    Select("Main");
-    std::string refusal;
-    CommandWith(IDC_BOOKS_RENAME, {TypeBookName("MAIN", IDOK), AnswerMessageBox(IDOK, &refusal)});
-    EXPECT_EQ("MAIN already exists as a phonebook or group name.", refusal);
-    EXPECT_EQ(before, FilesOnDisk());
-    EXPECT_EQ((std::vector<std::string>{"Main"}), Lines());
-    EXPECT_TRUE(FocusOn(IDC_BOOKS_LIST));
-}
-
-TEST_F(ManageBooksTest, DeleteAsksWithStopIconAndRemovesTheBookAndItsFile)
-{
-    WriteList("QOmaster", "[Index]\r\nItem1=Main\r\nItem2=Sales\r\nNumber=2\r\n");
-    WriteList("Main", kTwoContacts);
-    WriteList("Sales", kTwoContacts);
-    Open();
-    Select("Sales");
-    struct Asked {
-        std::string text;
-        std::string caption;
-        bool ok = false;
-        bool cancel = false;
-        bool yes = false;
-        bool stopIcon = false;
-    } asked;
-    CommandWith(IDC_BOOKS_DELETE, {{0xFFFF, [&asked](HWND box) {
-                                        asked.text = MessageBoxText(box);
-                                        asked.caption = WindowText(box);
-                                        auto shown = [box](int id) {
-                                            HWND button = GetDlgItem(box, id);
-                                            return button && IsWindowVisible(button);
-                                        };
-                                        asked.ok = shown(IDOK);
-                                        asked.cancel = shown(IDCANCEL);
-                                        asked.yes = shown(IDYES);
-                                        HICON stop = LoadIconA(nullptr, IDI_HAND);
-                                        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-                                            if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-                                                reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)) == stop)
-                                                asked.stopIcon = true;
-                                        PostMessageA(box, WM_COMMAND, IDOK, 0);
-                                    }}});
-    EXPECT_EQ("Are you sure you want to delete: Sales?", asked.text);
-    EXPECT_EQ("Delete Phonebook/Group", asked.caption);
-    EXPECT_TRUE(asked.ok);
-    EXPECT_TRUE(asked.cancel);
-    EXPECT_FALSE(asked.yes);
-    EXPECT_TRUE(asked.stopIcon);
-
-    EXPECT_EQ((std::vector<std::string>{"Main"}), Lines());
-    EXPECT_EQ("1", Value("QOmaster", "Index", "Number"));
-    EXPECT_FALSE(ListExists("Sales"));
-    EXPECT_EQ("2", Value("Main", "Index", "Number"));
-    EXPECT_TRUE(FocusOn(IDOK));
-}
-
-TEST_F(ManageBooksTest, DeletingTheLastBookShowsMainAgainAtOnce)
-{
-    WriteList("QOmaster", "[Index]\r\nItem1=Sales\r\nNumber=1\r\n");
-    WriteList("Sales", kTwoContacts);
-    Open();
-    std::string question;
-    CommandWith(IDC_BOOKS_DELETE, {AnswerMessageBox(IDOK, &question)});
-    EXPECT_EQ((std::vector<std::string>{"Main"}), Lines());
-    EXPECT_EQ("Main", SelectedLine());
-    EXPECT_EQ("Main", Value("QOmaster", "Index", "Item1"));
-    EXPECT_EQ("0", Value("Main", "Index", "Number"));
-    EXPECT_FALSE(ListExists("Sales"));
-
-    // Deleting "Main" itself: the list gets "Main" back, but the new file goes with the
-    // command, until the book is written again.
-    CommandWith(IDC_BOOKS_DELETE, {AnswerMessageBox(IDOK, &question)});
-    EXPECT_EQ("Are you sure you want to delete: Main?", question);
-    EXPECT_EQ((std::vector<std::string>{"Main"}), Lines());
-    EXPECT_EQ("Main", Value("QOmaster", "Index", "Item1"));
-    EXPECT_FALSE(ListExists("Main"));
+    struct Case {
+        std::vector<std::string> master;
+        std::vector<std::string> books;  // these have a file with two contacts
+        const char* select;
+        int command;
+        const char* typed;  // nullptr: Delete's question, answered OK
+        const char* caption;
+        std::string asked;  // the name dialog's prompt or the question
+        std::vector<std::string> lines;
+        std::vector<ProfileValue> values;
+        std::vector<const char*> gone;  // list files that must not exist
+        const char* unreadable = nullptr;  // a book whose missing file is traced
+        const char* selected = nullptr;
+    };
+    const char* kCopy = "Copy Phonebook";
+    const char* kRename = "Rename Phonebook / Groups";
+    const char* kDelete = "Delete Phonebook/Group";
+    const std::vector<Case> cases = {
+        {{"Main", "Sales"}, {"Main", "Sales"}, "Sales", IDC_BOOKS_COPY, "Customers", kCopy, "Copy Sales to new phonebook:",
+         {"Customers", "Main", "Sales"},
+         {{"QOmaster", "Index", "Item3", "Customers"}, {"Customers", "Index", "Number", "2"}, {"Customers", "Index", "Item1", "Ann Lee"},
+          {"Customers", "Index", "Item2", "Bob Stone"}, {"Customers", "Ann Lee", "Company", "Lee Tools"},
+          {"Customers", "Bob Stone", "FAX", "555-0202"}, {"Sales", "Index", "Number", "2"}}},  // the source stays
+        {{"Gone", "Main"}, {"Main"}, "Gone", IDC_BOOKS_COPY, "Customers", kCopy, "Copy Gone to new phonebook:",
+         {"Customers", "Gone", "Main"}, {{"Customers", "Index", "Number", "0"}, {"Customers", "Ann Lee", "First Name", "<missing>"}},
+         {"Gone"}, "Gone"},
+        {{"Main", "Sales"}, {"Main"}, "Main", IDC_BOOKS_RENAME, "Office", kRename, "Rename Main to:", {"Office", "Sales"},
+         {{"QOmaster", "Index", "Item1", "Sales"}, {"QOmaster", "Index", "Item2", "Office"}, {"QOmaster", "Index", "Number", "2"},
+          {"Office", "Ann Lee", "FAX", "555-0101"}, {"Office", "Index", "Number", "2"}}, {"Main"}},
+        // A book whose file is already gone: only the list changes, the new book is empty.
+        {{"Main", "Sales"}, {"Main"}, "Sales", IDC_BOOKS_RENAME, "Customers", kRename, "Rename Sales to:", {"Customers", "Main"},
+         {{"Customers", "Index", "Number", "0"}}, {"Sales"}},
+        {{"Main", "Sales"}, {"Main", "Sales"}, "Sales", IDC_BOOKS_DELETE, nullptr, kDelete, kDeleteSales, {"Main"},
+         {{"QOmaster", "Index", "Number", "1"}, {"Main", "Index", "Number", "2"}}, {"Sales"}},
+        // Deleting the last book shows "Main" again at once, with a new empty file.
+        {{"Sales"}, {"Sales"}, "Sales", IDC_BOOKS_DELETE, nullptr, kDelete, kDeleteSales, {"Main"},
+         {{"QOmaster", "Index", "Item1", "Main"}, {"Main", "Index", "Number", "0"}}, {"Sales"}, nullptr, "Main"},
+        // Deleting "Main" itself: the list gets "Main" back, but the new file goes with the
+        // command, until the book is written again.
+        {{"Main"}, {"Main"}, "Main", IDC_BOOKS_DELETE, nullptr, kDelete, "Are you sure you want to delete: Main?", {"Main"},
+         {{"QOmaster", "Index", "Item1", "Main"}}, {"Main"}},
+        // A master list that names itself: the name goes from the list, the file stays.
+        {{"Main", "qomaster"}, {"Main"}, "qomaster", IDC_BOOKS_DELETE, nullptr, kDelete, "Are you sure you want to delete: qomaster?",
+         {"Main"}, {{"QOmaster", "Index", "Item1", "Main"}, {"QOmaster", "Index", "Number", "1"}}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption + std::string(" ") + c.select);
+        Reopen(c.master, c.books, c.select);
+        TraceCapture trace;
+        if (c.typed) {
+            NewBookSeen seen;
+            CommandWith(c.command, {TypeBookName(c.typed, IDOK, &seen)});
+            EXPECT_EQ(c.caption, seen.caption);
+            EXPECT_EQ(c.asked, seen.prompt);
+        } else {
+            QuestionSeen seen;
+            CommandWith(c.command, {AnswerQuestion(IDOK, &seen)});
+            EXPECT_EQ(c.caption, seen.caption);
+            EXPECT_EQ(c.asked, seen.text);
+            EXPECT_TRUE(seen.ok);
+            EXPECT_TRUE(seen.cancel);
+            EXPECT_FALSE(seen.yes);
+            EXPECT_TRUE(seen.stopIcon);
+        }
+        EXPECT_EQ(c.lines, Lines());
+        ExpectValues(c.values);
+        for (const char* name : c.gone)
+            EXPECT_FALSE(ListExists(name)) << name;
+        if (c.unreadable) {
+            EXPECT_TRUE(trace.Contains("Error reading from " + GetProfilePath(c.unreadable) + "\n"));
+        }
+        if (c.selected) {
+            EXPECT_EQ(c.selected, SelectedLine());
+        }
+        EXPECT_TRUE(FocusOn(IDOK));
+    }
 }
 
 TEST_F(ManageBooksTest, HelpButtonAndHelpCommandOpenTheDialogsHelp)
@@ -609,7 +561,7 @@ TEST_F(ManageBooksTest, HelpButtonAndHelpCommandOpenTheDialogsHelp)
 TEST_F(ManageBooksTest, HostileNamesInTheMasterListAreShownAndHandledAsText)
 {
     const std::string longName(1023, 'L');
-    WriteList("QOmaster", "[Index]\r\nItem1=%s%n%s\r\nItem2=A&B\r\nItem3=" + std::string(1100, 'L') + "\r\nNumber=3\r\n");
+    WriteList("QOmaster", MasterList({"%s%n%s", "A&B", std::string(1100, 'L')}));
     Open();
     EXPECT_EQ((std::vector<std::string>{"%s%n%s", "A&B", longName}), SortedLines());
 
@@ -620,9 +572,9 @@ TEST_F(ManageBooksTest, HostileNamesInTheMasterListAreShownAndHandledAsText)
     Select(longName);
     CommandWith(IDC_BOOKS_RENAME, {TypeBookName("Extra", IDCANCEL, &seen)});
     EXPECT_EQ("Rename " + longName + " to:", seen.prompt);
-    std::string question;
-    CommandWith(IDC_BOOKS_DELETE, {AnswerMessageBox(IDOK, &question)});
-    EXPECT_EQ(0u, question.find("Are you sure you want to delete: LLL"));
+    QuestionSeen question;
+    CommandWith(IDC_BOOKS_DELETE, {AnswerQuestion(IDOK, &question)});
+    EXPECT_EQ(0u, question.text.find("Are you sure you want to delete: LLL"));
     EXPECT_EQ((std::vector<std::string>{"%s%n%s", "A&B"}), SortedLines());
 }
 
