@@ -3,49 +3,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "log_test_support.h"
+#include "standins/dialog_script.h"
 
 using namespace logtest;
 using namespace testsupport;
 
 namespace {
-
-constexpr UINT kInspect = WM_APP + 5;
-
-// A window that runs a check on the open sheet from inside the modal loop.
-class SheetInspector {
-public:
-    explicit SheetInspector(std::function<void(HWND sheet)> check) : m_check(std::move(check))
-    {
-        m_window = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        m_previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SheetInspector::Proc)));
-    }
-    ~SheetInspector() { DestroyWindow(m_window); }
-    HWND Window() const { return m_window; }
-    bool Ran() const { return m_ran; }
-
-private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        auto* self = reinterpret_cast<SheetInspector*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (message == kInspect) {
-            self->m_ran = true;
-            self->m_check(reinterpret_cast<HWND>(wParam));
-            return 0;
-        }
-        return CallWindowProcA(self->m_previous, window, message, wParam, lParam);
-    }
-    std::function<void(HWND)> m_check;
-    HWND m_window;
-    WNDPROC m_previous = nullptr;
-    bool m_ran = false;
-};
 
 class FaxLogsExportsTest : public LogPagesTest {
 protected:
@@ -96,9 +63,7 @@ protected:
 TEST_F(FaxLogsExportsTest, TheSheetShowsBothLogsAndReceivesTheEnginesReportsOnlyWhileOpen)
 {
     AddReceived("Sender", "555 0100", nullptr, 2, 0);
-    LogJob sent;
-    sent.id = 40;
-    WriteJobs({sent});
+    WriteJobs({Job(40, FAXLOG_SENT)});
     auto onFaxLogs = Export<PFN_FaxDLL_OnFaxLogs>(FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogs, 8));
     auto notifyReceive = Export<PFN_FaxDLL_NotifyReceiveLog>(FAXDLL_EXPORT_NAME(FaxDLL_NotifyReceiveLog, 8));
     auto notifySend = Export<PFN_FaxDLL_NotifySendLog>(FAXDLL_EXPORT_NAME(FaxDLL_NotifySendLog, 8));
@@ -113,52 +78,26 @@ TEST_F(FaxLogsExportsTest, TheSheetShowsBothLogsAndReceivesTheEnginesReportsOnly
     sentRecord.dwJobID = 78;
     sentRecord.nLogType = FAXLOG_SENT;
 
-    struct Seen {
-        std::string caption;
-        std::vector<std::string> tabs;
-        HWND owner = nullptr;
-        bool applyShown = true, helpShown = false, hostDisabled = false;
-        int receiveRows = -1, receiveRowsAfterReport = -1, sendRows = -1, sendRowsAfterReport = -1;
-    } seen;
-    SheetInspector inspector([&](HWND sheet) {
-        seen.caption = WindowText(sheet);
-        seen.tabs = TabTexts(sheet);
-        seen.owner = GetWindow(sheet, GW_OWNER);
+    // Runs from the sheet's modal loop; 0x3020 is the sheet's tab control.
+    standintest::DialogScript script({{0x3020, [&](HWND sheet) {
+        EXPECT_EQ("Fax Logs", WindowText(sheet));
+        EXPECT_EQ((std::vector<std::string>{"Fax Receive Log", "Fax Send Log"}), TabTexts(sheet));
+        EXPECT_EQ(m_host.hWnd, GetWindow(sheet, GW_OWNER));
         HWND apply = GetDlgItem(sheet, 0x3021);
-        seen.applyShown = apply && IsWindowVisible(apply);
-        seen.helpShown = IsWindowVisible(GetDlgItem(sheet, IDHELP)) != FALSE;
-        seen.hostDisabled = !IsWindowEnabled(m_host.hWnd);
-        seen.receiveRows = RowCount(sheet);
+        EXPECT_FALSE(apply && IsWindowVisible(apply));
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(sheet, IDHELP)));
+        EXPECT_FALSE(IsWindowEnabled(m_host.hWnd));
+        EXPECT_EQ(1, RowCount(sheet));
         notifyReceive(&received, FAXLOG_CHANGE_UPDATED);
-        seen.receiveRowsAfterReport = RowCount(sheet);
+        EXPECT_EQ(2, RowCount(sheet));
         SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
-        seen.sendRows = RowCount(sheet);
+        EXPECT_EQ(1, RowCount(sheet));
         notifySend(&sentRecord, FAXLOG_CHANGE_UPDATED);
-        seen.sendRowsAfterReport = RowCount(sheet);
+        EXPECT_EQ(2, RowCount(sheet));
         PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    });
-    {
-        struct Target {
-            HWND inspector;
-        } target = {inspector.Window()};
-        OnNextActivation post(
-            [](HWND sheet, void* context) {
-                PostMessageA(static_cast<Target*>(context)->inspector, kInspect, reinterpret_cast<WPARAM>(sheet), 0);
-            },
-            &target);
-        onFaxLogs(&m_host, m_engine);
-    }
-    ASSERT_TRUE(inspector.Ran());
-    EXPECT_EQ("Fax Logs", seen.caption);
-    EXPECT_EQ((std::vector<std::string>{"Fax Receive Log", "Fax Send Log"}), seen.tabs);
-    EXPECT_EQ(m_host.hWnd, seen.owner);
-    EXPECT_FALSE(seen.applyShown);
-    EXPECT_TRUE(seen.helpShown);
-    EXPECT_TRUE(seen.hostDisabled);
-    EXPECT_EQ(1, seen.receiveRows);
-    EXPECT_EQ(2, seen.receiveRowsAfterReport);
-    EXPECT_EQ(1, seen.sendRows);
-    EXPECT_EQ(2, seen.sendRowsAfterReport);
+    }}});
+    onFaxLogs(&m_host, m_engine);
+    ASSERT_EQ(1u, script.Done());
     EXPECT_TRUE(IsWindowEnabled(m_host.hWnd));
 
     // Closed: the reports have nowhere to go and are dropped.
@@ -168,12 +107,7 @@ TEST_F(FaxLogsExportsTest, TheSheetShowsBothLogsAndReceivesTheEnginesReportsOnly
 
 TEST_F(FaxLogsExportsTest, RefreshAgesTheLogsWithoutShowingAnything)
 {
-    LogJob old, recent;
-    old.id = 1;
-    old.year = 2001;
-    recent.id = 2;
-    recent.year = 2099;
-    WriteJobs({old, recent});
+    WriteJobs({At(Job(1, FAXLOG_SENT), 2001, 3, 1), At(Job(2, FAXLOG_SENT), 2099, 3, 1)});
     auto refresh = Export<PFN_FaxDLL_OnRefreshLogs>(FAXDLL_EXPORT_NAME(FaxDLL_OnRefreshLogs, 8));
     ASSERT_NE(nullptr, refresh);
     OnNextActivation anyWindow([](HWND, void*) {}, nullptr);

@@ -14,45 +14,21 @@ using namespace testsupport;
 
 namespace {
 
-LogJob Entry(uint32_t id, int kind, int year, int month, int day, int hour, int minute, int second)
-{
-    LogJob job;
-    job.id = id;
-    job.kind = kind;
-    job.year = year, job.month = month, job.day = day, job.hour = hour, job.minute = minute, job.second = second;
-    return job;
-}
-
-class LogAgeingTest : public LogPagesTest {
-protected:
-    void SetUp() override
-    {
-        LogPagesTest::SetUp();
-        SetNow(2025, 3, 10, 12, 0, 0);
-    }
-    std::vector<DWORD> Remaining(const std::vector<DWORD>& ids) const
-    {
-        std::vector<DWORD> left;
-        SEND_FAX record;
-        for (DWORD id : ids)
-            if (EngineJob(id, record))
-                left.push_back(id);
-        return left;
-    }
-};
+class LogAgeingTest : public LogPagesTest {};
 
 }  // namespace
 
-TEST_F(LogAgeingTest, SentAndFailedFaxesGoWhenTheirDaysHaveRunOutToTheSecond)
+TEST_F(LogAgeingTest, SentAndFailedFaxesGoWhenTheirDaysHaveRunOutAndImpossibleDatesStay)
 {
     // No "Delete Sent Days": thirty days (the boundary to the second is the age rule's own test).
-    WriteJobs({Entry(1, FAXLOG_SENT, 2025, 2, 7, 12, 0, 0),
-               Entry(2, FAXLOG_SENT, 2025, 2, 9, 12, 0, 0),
-               Entry(3, FAXLOG_FAILED, 2024, 12, 31, 23, 59, 59),
-               Entry(4, FAXLOG_WAITING, 2020, 1, 1, 0, 0, 0),   // waiting jobs never age
-               Entry(5, FAXLOG_RECEIVED, 2020, 1, 1, 0, 0, 0)}); // nor does the receive log without days
+    WriteJobs({At(Job(1, FAXLOG_SENT), 2025, 2, 7, 12, 0, 0),
+               At(Job(2, FAXLOG_SENT), 2025, 2, 9, 12, 0, 0),
+               At(Job(3, FAXLOG_FAILED), 2024, 12, 31, 23, 59, 59),
+               At(Job(4, FAXLOG_WAITING), 2020, 1, 1, 0, 0, 0),   // waiting jobs never age
+               At(Job(5, FAXLOG_RECEIVED), 2020, 1, 1, 0, 0, 0),  // nor does the receive log without days
+               At(Job(6, FAXLOG_SENT), 2024, 2, 30), At(Job(7, FAXLOG_SENT), 2024, 13, 1)});  // impossible: kept
     RefreshFaxLogs(&m_host, m_engine);
-    EXPECT_EQ((std::vector<DWORD>{2, 4, 5}), Remaining({1, 2, 3, 4, 5}));
+    EXPECT_EQ((std::vector<DWORD>{2, 4, 5, 6, 7}), Remaining({1, 2, 3, 4, 5, 6, 7}));
 
     WriteSettingNumber(kDeleteSentDays, 0);
     RefreshFaxLogs(&m_host, m_engine);
@@ -61,8 +37,8 @@ TEST_F(LogAgeingTest, SentAndFailedFaxesGoWhenTheirDaysHaveRunOutToTheSecond)
 
 TEST_F(LogAgeingTest, TheDaysAndTheSwitchesComeFromTheSettings)
 {
-    WriteJobs({Entry(1, FAXLOG_SENT, 2025, 3, 3, 12, 0, 0), Entry(2, FAXLOG_RECEIVED, 2025, 3, 8, 12, 0, 0),
-               Entry(3, FAXLOG_RECEIVED, 2025, 3, 9, 12, 0, 1)});
+    WriteJobs({At(Job(1, FAXLOG_SENT), 2025, 3, 3, 12, 0, 0), At(Job(2, FAXLOG_RECEIVED), 2025, 3, 8, 12, 0, 0),
+               At(Job(3, FAXLOG_RECEIVED), 2025, 3, 9, 12, 0, 1)});
     WriteSettingNumber(kDeleteSentDays, 7);
     WriteSettingNumber(kDeleteRecvDays, 1);
     WriteSettingNumber(kDeleteSentFaxes, 0);
@@ -94,7 +70,6 @@ TEST_F(LogAgeingTest, AReceptionInProgressIsNeverAged)
 
 TEST_F(LogAgeingTest, AnAgedEntryTakesItsWorkingFilesAndTellsTheHost)
 {
-    ComputeFaxFolderPaths();
     const std::string sentDocument = Document("A1.fmf");
     const std::string failedDocument = Document("B2.fmf");
     for (const char* name : {"A1.fmf", "A1.tif", "A1.LRS", "A1.qoi", "B2.fmf"})
@@ -102,12 +77,8 @@ TEST_F(LogAgeingTest, AnAgedEntryTakesItsWorkingFilesAndTellsTheHost)
     // A working file that cannot be deleted stays behind; the entry goes all the same.
     ASSERT_TRUE(CreateDirectoryA(Document("B2.tif").c_str(), nullptr));
     ASSERT_TRUE(WriteFileBytes(Document("B2.tif\\kept"), "x"));
-    LogJob sent = Entry(1, FAXLOG_SENT, 2024, 1, 1, 0, 0, 0);
-    sent.fileList = sentDocument;
-    LogJob failed = Entry(2, FAXLOG_FAILED, 2024, 1, 1, 0, 0, 0);
-    failed.fileList = failedDocument;
-    LogJob noDocument = Entry(3, FAXLOG_SENT, 2024, 1, 1, 0, 0, 0);
-    WriteJobs({sent, failed, noDocument});
+    WriteJobs({At(Job(1, FAXLOG_SENT, "Ann Archer", sentDocument), 2024, 1, 1),
+               At(Job(2, FAXLOG_FAILED, "Ann Archer", failedDocument), 2024, 1, 1), At(Job(3, FAXLOG_SENT), 2024, 1, 1)});
 
     CDSendLog sendLog;
     sendLog.hFaxEngine = m_engine;
@@ -126,12 +97,4 @@ TEST_F(LogAgeingTest, AnAgedEntryTakesItsWorkingFilesAndTellsTheHost)
     // The host keeps its own shown copy; the engine took the document itself.
     EXPECT_TRUE(PathExists(Document("A1.qoi")));
     EXPECT_FALSE(PathExists(sentDocument));
-}
-
-TEST_F(LogAgeingTest, EntriesWithImpossibleDatesAreKept)
-{
-    WriteJobs({Entry(1, FAXLOG_SENT, 2024, 2, 30, 0, 0, 0), Entry(2, FAXLOG_SENT, 2024, 13, 1, 0, 0, 0),
-               Entry(3, FAXLOG_SENT, 2024, 1, 1, 0, 0, 0)});
-    RefreshFaxLogs(&m_host, m_engine);
-    EXPECT_EQ((std::vector<DWORD>{1, 2}), Remaining({1, 2, 3}));
 }

@@ -1,10 +1,10 @@
-// The log pages where the list and the engine change under the user's hands: the Status
-// column dragged elsewhere, rows that come and go while Delete asks, logs longer than the
-// engine's 16-bit count, and an engine that never ends its blocks.
+// The log pages where the list and the engine change under the user's hands: which actions
+// each row's status allows, wherever the Status column stands; entries the engine lost;
+// rows that come and go while Delete asks; logs longer than the engine's 16-bit count, and
+// an engine that never ends its blocks.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,44 +19,8 @@ using namespace testsupport;
 
 namespace {
 
-thread_local std::function<void()> t_whileAsked;
-thread_local HHOOK t_askHook = nullptr;
-
-// Runs an action while the next message box is open, then answers it with OK.
-class WhileAsked {
-public:
-    explicit WhileAsked(std::function<void()> action)
-    {
-        t_whileAsked = std::move(action);
-        t_askHook = SetWindowsHookExA(WH_CBT, &WhileAsked::Hook, nullptr, GetCurrentThreadId());
-    }
-    ~WhileAsked()
-    {
-        UnhookWindowsHookEx(t_askHook);
-        t_whileAsked = nullptr;
-    }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
-    {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        if (code == HCBT_ACTIVATE && t_whileAsked && GetDlgItem(window, 0xFFFF)) {
-            auto action = std::move(t_whileAsked);
-            t_whileAsked = nullptr;
-            action();
-            PostMessageA(window, WM_COMMAND, IDOK, 0);
-        }
-        return CallNextHookEx(t_askHook, code, wParam, lParam);
-    }
-};
-
 class LogPageCasesTest : public LogPagesTest {
 protected:
-    void SetUp() override
-    {
-        LogPagesTest::SetUp();
-        ComputeFaxFolderPaths();
-    }
     void TearDown() override
     {
         LoadedLibraryCall<void(WINAPI*)(DWORD)>("VOVADO32.dll", "FaxStandInNeverEndLogs")(0);
@@ -77,90 +41,107 @@ protected:
         listtest::MoveOnHeader(header, right + 10);
         listtest::ReleaseHeader(header, right + 10);
     }
-    // The enabled state of buttons, 1 enabled, 0 not.
-    std::string Buttons(HWND page, std::initializer_list<int> ids) const
-    {
-        std::string state;
-        for (int id : ids)
-            state += IsEnabled(page, id) ? '1' : '0';
-        return state;
-    }
-    static LogJob Job(uint32_t id, int kind, const std::string& name)
-    {
-        LogJob job;
-        job.id = id;
-        job.kind = kind;
-        job.state = kind == FAXLOG_WAITING ? 1 : 3;
-        job.error = kind == FAXLOG_FAILED ? 1 : 0;
-        job.name = name;
-        job.year = 2025;
-        return job;
-    }
 };
 
 }  // namespace
 
-TEST_F(LogPageCasesTest, TheSendPageGoesByEachEntryWhereverTheStatusColumnWasDragged)
+TEST_F(LogPageCasesTest, TheSendPageGoesByEachRowsStatusWhereverTheStatusColumnStands)
 {
-    LogJob sent = Job(2, FAXLOG_SENT, "Sent");
-    sent.fileList = "C:\\Out\\A1.tif";
-    LogJob held = Job(4, FAXLOG_WAITING, "Held");
-    held.held = true;
-    held.year = 2026;
-    WriteJobs({Job(1, FAXLOG_FAILED, "Failed"), sent, Job(3, FAXLOG_WAITING, "Pending"), held});
-    OpenSheet();
-    HWND page = SendPage();
-    DragStatusColumnToTheEnd(page);
-    ASSERT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold"}), Column(page, 6));
+    for (int statusColumn : {0, 6}) {
+        LogJob held = Job(4, FAXLOG_WAITING, "Held");
+        held.held = true;
+        held.year = 2026;
+        WriteJobs({Job(1, FAXLOG_FAILED, "Failed"), Job(2, FAXLOG_SENT, "Sent", "C:\\Out\\A1.tif"),
+                   Job(3, FAXLOG_WAITING, "Pending"), held});
+        m_requests.clear();
+        OpenSheet();
+        HWND page = SendPage();
+        if (statusColumn == 6)
+            DragStatusColumnToTheEnd(page);
+        ASSERT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold"}), Column(page, statusColumn));
+        EXPECT_EQ("00000", Buttons(page, kSendButtons));
+        ReportSendEntry(9, FAXLOG_SENDING, "Busy");  // row 4, being sent
+        const struct {
+            std::vector<int> rows;
+            const char* buttons;  // Resend, Reschedule, Hold, Release, Delete
+        } selections[] = {{{0}, "10001"}, {{1}, "10001"}, {{2}, "01101"}, {{3}, "01011"},
+                          {{2, 3}, "00001"}, {{}, "00000"}, {{4}, "00001"}};
+        for (const auto& selection : selections) {
+            SelectRows(page, selection.rows);
+            EXPECT_EQ(selection.buttons, Buttons(page, kSendButtons))
+                << "column " << statusColumn << ", " << selection.rows.size() << " rows";
+        }
+        EXPECT_TRUE(DoubleClickAnswering(page, 1, IDOK).empty());
+        EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_VIEW, g_strSentDir + "\\A1.qoi"}}), m_requests);
 
-    // Resend, Reschedule, Hold, Release, Delete.
-    const struct {
-        int row;
-        const char* buttons;
-    } selections[] = {{0, "10001"}, {1, "10001"}, {2, "01101"}, {3, "01011"}};
-    for (const auto& selection : selections) {
-        SelectRows(page, {selection.row});
-        EXPECT_EQ(selection.buttons, Buttons(page, {IDC_SENDLOG_RESEND, IDC_SENDLOG_RESCHEDULE, IDC_SENDLOG_HOLD,
-                                                    IDC_SENDLOG_RELEASE, IDC_SENDLOG_DELETE}))
-            << "row " << selection.row;
+        // Each entry goes as the kind its status tells; a held job as one in transmission,
+        // which is not where the engine keeps it.
+        WriteSettingNumber(kConfirmDeletes, 0);
+        SelectRows(page, {0, 1, 2, 3});
+        EXPECT_TRUE(ClickAnswering(page, IDC_SENDLOG_DELETE, IDOK).empty());
+        EXPECT_EQ(1u, Rows(page).size());  // the row being sent, which was not selected
+        SEND_FAX record;
+        EXPECT_FALSE(EngineJob(1, record) || EngineJob(2, record) || EngineJob(3, record));
+        EXPECT_TRUE(EngineJob(4, record));
+        m_sheet.reset();
     }
-    EXPECT_TRUE(DoubleClickAnswering(page, 1, IDOK).empty());
-    EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_VIEW, g_strSentDir + "\\A1.qoi"}}), m_requests);
-
-    // Each entry goes as the kind its status tells; a held job as one in transmission,
-    // which is not where the engine keeps it.
-    WriteSettingNumber(kConfirmDeletes, 0);
-    SelectRows(page, {0, 1, 2, 3});
-    EXPECT_TRUE(ClickAnswering(page, IDC_SENDLOG_DELETE, IDOK).empty());
-    EXPECT_TRUE(Rows(page).empty());
-    SEND_FAX record;
-    EXPECT_FALSE(EngineJob(1, record) || EngineJob(2, record) || EngineJob(3, record));
-    EXPECT_TRUE(EngineJob(4, record));
 }
 
-TEST_F(LogPageCasesTest, TheReceivePageGoesByEachEntryWhereverTheStatusColumnWasDragged)
+TEST_F(LogPageCasesTest, TheReceivePageGoesByEachRowsStatusWhereverTheStatusColumnStands)
 {
-    AddReceived("Done", "555 0100", nullptr, 1, 0);
-    AddReceived("Broken", "555 0101", nullptr, 1, FAXRECEIVE_FAILED);
-    AddReceived("Coming", "555 0102", nullptr, 3, FAXRECEIVE_IN_PROGRESS);
-    OpenSheet();
-    HWND page = RecvPage();
-    DragStatusColumnToTheEnd(page);
-    ASSERT_EQ((std::vector<std::string>{"Complete", "Error", "Receiving"}), Column(page, 6));
-
-    // Forward, Delete.
-    const struct {
-        std::vector<int> rows;
-        const char* buttons;
-    } selections[] = {{{0}, "11"}, {{2}, "00"}, {{0, 1}, "01"}, {{0, 2}, "00"}};
-    for (const auto& selection : selections) {
-        SelectRows(page, selection.rows);
-        EXPECT_EQ(selection.buttons, Buttons(page, {IDC_RECVLOG_FORWARD, IDC_RECVLOG_DELETE}))
-            << "first row " << selection.rows[0];
+    AddReceived("One", "555 0100", nullptr, 1, 0);
+    AddReceived("Two", "555 0101", nullptr, 2, 0);
+    AddReceived("Broken", "555 0102", nullptr, 1, FAXRECEIVE_FAILED);
+    AddReceived("Coming", "555 0103", nullptr, 3, FAXRECEIVE_IN_PROGRESS);
+    for (int statusColumn : {0, 6}) {
+        OpenSheet();
+        HWND page = RecvPage();
+        if (statusColumn == 6)
+            DragStatusColumnToTheEnd(page);
+        ASSERT_EQ((std::vector<std::string>{"Complete", "Complete", "Error", "Receiving"}), Column(page, statusColumn));
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_RECVLOG_PRINT)));
+        const struct {
+            std::vector<int> rows;
+            const char* buttons;  // Forward, Delete
+        } selections[] = {{{}, "00"}, {{0}, "11"}, {{0, 1}, "01"}, {{0, 2}, "01"}, {{3}, "00"}, {{1, 3}, "00"}};
+        for (const auto& selection : selections) {
+            SelectRows(page, selection.rows);
+            EXPECT_EQ(selection.buttons, Buttons(page, kRecvButtons))
+                << "column " << statusColumn << ", " << selection.rows.size() << " rows";
+        }
+        auto boxes = DoubleClickAnswering(page, 2, IDOK);
+        ASSERT_EQ(1u, boxes.size());
+        EXPECT_EQ("There was an error receiving this document.  It cannot be viewed.", boxes[0].text);
+        m_sheet.reset();
     }
-    auto boxes = DoubleClickAnswering(page, 1, IDOK);
-    ASSERT_EQ(1u, boxes.size());
-    EXPECT_EQ("There was an error receiving this document.  It cannot be viewed.", boxes[0].text);
+}
+
+TEST_F(LogPageCasesTest, AnEntryTheEngineLostIsReportedAndEndsTheAction)
+{
+    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_SENT, "Two"), Job(3, FAXLOG_SENT, "Three")});
+    const DWORD received = AddReceived("Sender", "555 0100", nullptr, 1, 0);
+    WriteSettingNumber(kConfirmDeletes, 0);
+    OpenSheet();
+    SendPage();
+    // Gone from the engine without a report reaching the pages.
+    FaxLogDelete(m_engine, 2, FAXLOG_SENT);
+    FaxLogDelete(m_engine, received, FAXLOG_RECEIVED);
+    const struct {
+        bool sendPage;
+        std::vector<int> rows;
+        int button;
+    } actions[] = {{true, {0, 1, 2}, IDC_SENDLOG_DELETE}, {false, {0}, IDC_RECVLOG_FORWARD}};
+    for (const auto& action : actions) {
+        HWND page = action.sendPage ? SendPage() : RecvPage();
+        SelectRows(page, action.rows);
+        auto boxes = ClickAnswering(page, action.button, IDOK);
+        ASSERT_EQ(1u, boxes.size()) << action.button;
+        EXPECT_EQ("Could not locate specified log file.", boxes[0].text);
+    }
+    // Delete goes from the last selected row to the first and stops at the lost one.
+    EXPECT_EQ((std::vector<std::string>{"One", "Two"}), Column(SendPage(), 4));
+    SEND_FAX record;
+    EXPECT_TRUE(EngineJob(1, record));
 }
 
 TEST_F(LogPageCasesTest, DeleteTakesTheRowsSelectedWhenTheUserConfirms)
@@ -182,23 +163,19 @@ TEST_F(LogPageCasesTest, DeleteTakesTheRowsSelectedWhenTheUserConfirms)
         OpenSheet();
         HWND page = RecvPage();
         SelectRows(page, {1});
-        {
-            WhileAsked removal([&] {
-                FaxLogDelete(m_engine, ids[static_cast<size_t>(c.removedWhileAsked)], FAXLOG_RECEIVED);
-                StepEngine();
-            });
-            Click(page, IDC_RECVLOG_DELETE);
-        }
+        ClickAnswering(page, IDC_RECVLOG_DELETE, IDOK, [&] {
+            FaxLogDelete(m_engine, ids[static_cast<size_t>(c.removedWhileAsked)], FAXLOG_RECEIVED);
+            StepEngine();
+        });
         EXPECT_EQ(c.rowsLeft, Column(page, 4)) << "removed " << c.removedWhileAsked;
-        std::vector<int> entriesLeft;
-        SEND_FAX record;
-        for (int i = 0; i < 3; ++i)
-            if (EngineJob(ids[static_cast<size_t>(i)], record))
-                entriesLeft.push_back(i);
-        EXPECT_EQ(c.entriesLeft, entriesLeft) << "removed " << c.removedWhileAsked;
+        std::vector<DWORD> expected;
+        for (int i : c.entriesLeft)
+            expected.push_back(ids[static_cast<size_t>(i)]);
+        const std::vector<DWORD> left = Remaining(ids);
+        EXPECT_EQ(expected, left) << "removed " << c.removedWhileAsked;
         m_sheet.reset();
-        for (int i : entriesLeft)
-            FaxLogDelete(m_engine, ids[static_cast<size_t>(i)], FAXLOG_RECEIVED);
+        for (DWORD id : left)
+            FaxLogDelete(m_engine, id, FAXLOG_RECEIVED);
         RunEngine();
     }
 }
@@ -240,7 +217,6 @@ TEST_F(LogPageCasesTest, EveryEntryOfALongLogIsShownAndAnEngineThatNeverEndsIsLe
 
 TEST_F(LogPageCasesTest, AJobBeingSentIsListedThoughTheEngineOpensItsLogWithZero)
 {
-    SetNow(2025, 3, 10, 12, 0, 0);
     LogJob due = Job(1, FAXLOG_WAITING, "Ann");
     due.cover = "cover";
     WriteJobs({due});
@@ -258,12 +234,7 @@ TEST_F(LogPageCasesTest, AChangedEntryTakesItsRowsPlaceAsANewRowThatIsNotSelecte
     ASSERT_TRUE(IsEnabled(page, IDC_SENDLOG_HOLD));
 
     // The engine starts the selected job: it must not be offered for holding any more.
-    char name[] = "Pending";
-    SEND_FAX sending = {};
-    sending.dwJobID = 2;
-    sending.nLogType = FAXLOG_SENDING;
-    sending.szDestName = name;
-    g_pSendLogPage->OnLogChanged(&sending, FAXLOG_CHANGE_UPDATED);
+    ReportSendEntry(2, FAXLOG_SENDING, "Pending");
     EXPECT_EQ((std::vector<std::string>{"Complete", "Sending", "Pending"}), Column(page, 0));
     EXPECT_EQ(-1, ListView_GetNextItem(List(page), -1, LVNI_SELECTED));
     EXPECT_FALSE(IsEnabled(page, IDC_SENDLOG_HOLD));

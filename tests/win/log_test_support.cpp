@@ -7,6 +7,8 @@
 
 #include "engine/engine_memory.h"
 #include "host/fax_app.h"
+#include "host/fax_folders.h"
+#include "send/locale_date_time.h"
 #include "send/send_schedule.h"
 
 using namespace testsupport;
@@ -95,6 +97,44 @@ UINT IconStyle(HWND box)
 }
 }  // namespace
 
+LogJob Job(uint32_t id, int kind, const std::string& name, const std::string& fileList)
+{
+    LogJob job;
+    job.id = id;
+    job.kind = kind;
+    job.state = kind == FAXLOG_WAITING ? 1 : 3;
+    job.error = kind == FAXLOG_FAILED ? 1 : 0;
+    job.name = name;
+    job.fileList = fileList;
+    return job;
+}
+
+LogJob At(LogJob job, int year, int month, int day, int hour, int minute, int second)
+{
+    job.year = year, job.month = month, job.day = day, job.hour = hour, job.minute = minute, job.second = second;
+    return job;
+}
+
+SYSTEMTIME MakeTime(int year, int month, int day, int hour, int minute, int second)
+{
+    SYSTEMTIME time = {};
+    time.wYear = static_cast<WORD>(year);
+    time.wMonth = static_cast<WORD>(month);
+    time.wDay = static_cast<WORD>(day);
+    time.wHour = static_cast<WORD>(hour);
+    time.wMinute = static_cast<WORD>(minute);
+    time.wSecond = static_cast<WORD>(second);
+    return time;
+}
+
+std::string LocalDate(int year, int month, int day)
+{
+    const SYSTEMTIME date = MakeTime(year, month, day);
+    char text[80] = {};
+    FormatLocalDate(&date, nullptr, text, sizeof text);
+    return text;
+}
+
 LRESULT CALLBACK LogPagesTest::HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<LogPagesTest*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -117,6 +157,7 @@ LRESULT CALLBACK LogPagesTest::HostProc(HWND window, UINT message, WPARAM wParam
 void LogPagesTest::SetUp()
 {
     SettingsTest::SetUp();
+    ComputeFaxFolderPaths();
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = &LogPagesTest::HostProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
@@ -164,13 +205,7 @@ void LogPagesTest::WriteJobs(const std::vector<LogJob>& jobs)
 
 void LogPagesTest::SetNow(int year, int month, int day, int hour, int minute, int second)
 {
-    g_now = {};
-    g_now.wYear = static_cast<WORD>(year);
-    g_now.wMonth = static_cast<WORD>(month);
-    g_now.wDay = static_cast<WORD>(day);
-    g_now.wHour = static_cast<WORD>(hour);
-    g_now.wMinute = static_cast<WORD>(minute);
-    g_now.wSecond = static_cast<WORD>(second);
+    g_now = MakeTime(year, month, day, hour, minute, second);
     SetSendClock(&FixedNow);
     EngineCall<void(WINAPI*)(const SYSTEMTIME*)>("FaxStandInSetClock")(&g_now);
 }
@@ -183,24 +218,6 @@ void LogPagesTest::RunEngine()
 }
 
 void LogPagesTest::StepEngine() { EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInTick")(m_engine); }
-
-void LogPagesTest::OpenSheet()
-{
-    m_sheet = std::make_unique<CFaxLogsSheet>(&m_host, m_engine);
-    ASSERT_TRUE(m_sheet->Create(m_host.hWnd));
-}
-
-HWND LogPagesTest::RecvPage()
-{
-    m_sheet->SetActivePage(0);
-    return m_sheet->RecvLog().m_hWnd;
-}
-
-HWND LogPagesTest::SendPage()
-{
-    m_sheet->SetActivePage(1);
-    return m_sheet->SendLog().m_hWnd;
-}
 
 std::vector<std::vector<std::string>> LogPagesTest::Rows(HWND page) const
 {
@@ -260,14 +277,28 @@ void LogPagesTest::DoubleClickRow(HWND page, int row) const
     SendMessageA(list, WM_LBUTTONUP, 0, at);
 }
 
-void LogPagesTest::Click(HWND page, int buttonId) const
+std::string LogPagesTest::Buttons(HWND page, const std::vector<int>& ids) const
 {
-    SendMessageA(GetDlgItem(page, buttonId), BM_CLICK, 0, 0);
+    std::string state;
+    for (int id : ids)
+        state += IsEnabled(page, id) ? '1' : '0';
+    return state;
 }
 
-std::vector<AnsweredBox> LogPagesTest::ClickAnswering(HWND page, int buttonId, int answer)
+void LogPagesTest::ReportSendEntry(DWORD jobId, int kind, const char* name, const char* fileList) const
 {
-    BoxAnswerer answerer(answer);
+    SEND_FAX record = {};
+    record.dwJobID = jobId;
+    record.nLogType = static_cast<int16_t>(kind);
+    record.szDestName = const_cast<char*>(name);
+    record.szFileList = const_cast<char*>(fileList);
+    g_pSendLogPage->OnLogChanged(&record, FAXLOG_CHANGE_UPDATED);
+}
+
+std::vector<AnsweredBox> LogPagesTest::ClickAnswering(HWND page, int buttonId, int answer,
+                                                       std::function<void()> whileFirstOpen)
+{
+    BoxAnswerer answerer(answer, std::move(whileFirstOpen));
     Click(page, buttonId);
     return answerer.Boxes();
 }
@@ -303,7 +334,18 @@ bool LogPagesTest::EngineJob(DWORD jobId, SEND_FAX& record, std::string* userDef
     return true;
 }
 
-BoxAnswerer::BoxAnswerer(int firstAnswer) : m_firstAnswer(firstAnswer)
+std::vector<DWORD> LogPagesTest::Remaining(const std::vector<DWORD>& ids) const
+{
+    std::vector<DWORD> left;
+    SEND_FAX record;
+    for (DWORD id : ids)
+        if (EngineJob(id, record))
+            left.push_back(id);
+    return left;
+}
+
+BoxAnswerer::BoxAnswerer(int firstAnswer, std::function<void()> whileFirstOpen)
+    : m_firstAnswer(firstAnswer), m_whileFirstOpen(std::move(whileFirstOpen))
 {
     t_answerer = this;
     m_hook = SetWindowsHookExA(WH_CBT, &BoxAnswerer::Hook, nullptr, GetCurrentThreadId());
@@ -326,6 +368,8 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam)
         box.caption = WindowText(window);
         box.icon = IconStyle(window);
         box.answer = self->m_boxes.empty() ? self->m_firstAnswer : IDOK;
+        if (self->m_boxes.empty() && self->m_whileFirstOpen)
+            self->m_whileFirstOpen();
         self->m_boxes.push_back(box);
         PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(box.answer), 0);
     }

@@ -5,6 +5,7 @@
 // sheet created modeless, and helpers to read and drive its lists and buttons.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +35,19 @@ struct LogJob {
     int totalPages = 1;
     int receivedPages = 0;
 };
+
+// A job of this kind with the state and error the engine gives such a job.
+LogJob Job(uint32_t id, int kind, const std::string& name = "Ann Archer", const std::string& fileList = "");
+// The job started at this time.
+LogJob At(LogJob job, int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+SYSTEMTIME MakeTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+// A day as the pages show it in the user's format.
+std::string LocalDate(int year, int month, int day);
+
+// The send page's Resend, Reschedule, Hold, Release, Delete; the receive page's Forward, Delete.
+inline const std::vector<int> kSendButtons = {IDC_SENDLOG_RESEND, IDC_SENDLOG_RESCHEDULE, IDC_SENDLOG_HOLD,
+                                              IDC_SENDLOG_RELEASE, IDC_SENDLOG_DELETE};
+inline const std::vector<int> kRecvButtons = {IDC_RECVLOG_FORWARD, IDC_RECVLOG_DELETE};
 
 // A request the module sent the host window: the message and the path it pointed to.
 struct HostRequest {
@@ -65,9 +79,13 @@ protected:
     void StepEngine();
 
     // The sheet, created modeless; the send page is created when first shown.
-    void OpenSheet();
-    HWND RecvPage();
-    HWND SendPage();
+    void OpenSheet()
+    {
+        m_sheet = std::make_unique<CFaxLogsSheet>(&m_host, m_engine);
+        ASSERT_TRUE(m_sheet->Create(m_host.hWnd));
+    }
+    HWND RecvPage() { return m_sheet->SetActivePage(0), m_sheet->RecvLog().m_hWnd; }
+    HWND SendPage() { return m_sheet->SetActivePage(1), m_sheet->SendLog().m_hWnd; }
     HWND List(HWND page) const { return GetDlgItem(page, IDC_LOG_LIST); }
     // Every row as its seven texts; the job id of a row.
     std::vector<std::vector<std::string>> Rows(HWND page) const;
@@ -77,11 +95,17 @@ protected:
     void SelectRows(HWND page, const std::vector<int>& rows) const;
     // A real double click on a row of the list.
     void DoubleClickRow(HWND page, int row) const;
-    void Click(HWND page, int buttonId) const;
+    void Click(HWND page, int buttonId) const { SendMessageA(GetDlgItem(page, buttonId), BM_CLICK, 0, 0); }
     bool IsEnabled(HWND page, int id) const { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
+    // The buttons' enabled states: 1 enabled, 0 not.
+    std::string Buttons(HWND page, const std::vector<int>& ids) const;
+    // The engine reports a send-log entry changed, straight to the page.
+    void ReportSendEntry(DWORD jobId, int kind, const char* name, const char* fileList = nullptr) const;
     // Clicks the button (double-clicks the row) and answers every message box shown
-    // meanwhile: the first with `answer`, any later one with OK. Returns the boxes.
-    std::vector<AnsweredBox> ClickAnswering(HWND page, int buttonId, int answer);
+    // meanwhile: the first with `answer`, after `whileFirstOpen` ran, any later one with
+    // OK. Returns the boxes.
+    std::vector<AnsweredBox> ClickAnswering(HWND page, int buttonId, int answer,
+                                            std::function<void()> whileFirstOpen = {});
     std::vector<AnsweredBox> DoubleClickAnswering(HWND page, int row, int answer);
 
     // The engine's calls that only the stand-in has.
@@ -89,6 +113,8 @@ protected:
     DWORD CallCount(const char* call) const;
     // The engine's copy of a job; false when it has none.
     bool EngineJob(DWORD jobId, SEND_FAX& record, std::string* userDefined = nullptr) const;
+    // Those of the jobs the engine still has.
+    std::vector<DWORD> Remaining(const std::vector<DWORD>& ids) const;
 
     std::string StoreFolder() const { return m_temp.File("engine"); }
     std::string Document(const std::string& name) const { return m_temp.File(name); }
@@ -103,10 +129,11 @@ private:
     static LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
-// Answers every message box that opens on this thread while alive and records it.
+// Answers every message box that opens on this thread while alive and records it; runs
+// `whileFirstOpen` while the first one is open, before answering it.
 class BoxAnswerer {
 public:
-    explicit BoxAnswerer(int firstAnswer);
+    explicit BoxAnswerer(int firstAnswer, std::function<void()> whileFirstOpen = {});
     ~BoxAnswerer();
     const std::vector<AnsweredBox>& Boxes() const { return m_boxes; }
 
@@ -114,6 +141,7 @@ private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
     HHOOK m_hook;
     int m_firstAnswer;
+    std::function<void()> m_whileFirstOpen;
     std::vector<AnsweredBox> m_boxes;
 };
 

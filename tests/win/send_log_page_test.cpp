@@ -1,7 +1,8 @@
-// The send log page driven by its buttons and its list: which actions each selection
-// allows, holding and releasing a job through the engine, deleting with and without
-// confirmation, asking the host to show a document, and its help.
+// The send log page driven by its buttons and its list: holding, releasing and
+// rescheduling a job through the engine, deleting with and without confirmation, asking
+// the host to show a document, resending, and its help.
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,6 @@
 #include "host/fax_app.h"
 #include "host/fax_folders.h"
 #include "log_test_support.h"
-#include "send/locale_date_time.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
 #include "standins/dialog_script.h"
@@ -34,7 +34,6 @@ protected:
     void SetUp() override
     {
         LogPagesTest::SetUp();
-        ComputeFaxFolderPaths();
         SetNow(2024, 5, 1, 9, 0, 0);
         g_help.clear();
         CWinApp::SetHelpCall(&RecordHelp);
@@ -46,26 +45,10 @@ protected:
     }
 
     CWinApp m_app;
-    static LogJob Job(uint32_t id, int kind, const std::string& name)
+    // The page's jobs: waiting ones due on 10 May 2024, the others from 10 April.
+    static LogJob Job(uint32_t id, int kind, const std::string& name, const std::string& fileList = "")
     {
-        LogJob job;
-        job.id = id;
-        job.kind = kind;
-        job.state = kind == FAXLOG_WAITING ? 1 : 3;
-        job.error = kind == FAXLOG_FAILED ? 1 : 0;
-        job.name = name;
-        job.year = 2024, job.month = kind == FAXLOG_WAITING ? 5 : 4, job.day = 10;
-        job.hour = 14, job.minute = 30, job.second = 0;
-        return job;
-    }
-    // The buttons Resend, Reschedule, Hold, Release, Delete: 1 enabled, 0 not.
-    std::string Buttons(HWND page) const
-    {
-        std::string state;
-        for (int id : {IDC_SENDLOG_RESEND, IDC_SENDLOG_RESCHEDULE, IDC_SENDLOG_HOLD, IDC_SENDLOG_RELEASE,
-                       IDC_SENDLOG_DELETE})
-            state += IsEnabled(page, id) ? '1' : '0';
-        return state;
+        return At(logtest::Job(id, kind, name, fileList), 2024, kind == FAXLOG_WAITING ? 5 : 4, 10, 14, 30);
     }
     // The one job the engine has after a resubmission, besides those given.
     bool NewestJob(DWORD after, SEND_FAX& record, std::string& userDefined) const
@@ -75,61 +58,24 @@ protected:
                 return true;
         return false;
     }
-    static std::string LocalDate(int year, int month, int day)
+    // Has the Schedule dialog for the selected job do `choose`, then press OK.
+    void Reschedule(HWND page, std::function<void(HWND)> choose)
     {
-        SYSTEMTIME date = {};
-        date.wYear = static_cast<WORD>(year);
-        date.wMonth = static_cast<WORD>(month);
-        date.wDay = static_cast<WORD>(day);
-        char text[80] = {};
-        FormatLocalDate(&date, nullptr, text, sizeof text);
-        return text;
+        DialogScript script({{IDC_SCHED_TIME, [&](HWND dialog) {
+                                  choose(dialog);
+                                  PostClick(dialog, IDOK);
+                              }}});
+        Click(page, IDC_SENDLOG_RESCHEDULE);
     }
 };
 
 }  // namespace
 
-TEST_F(SendLogPageTest, TheButtonsFollowTheSelectedRowsAndTheirStatus)
-{
-    LogJob held = Job(4, FAXLOG_WAITING, "Held");
-    held.held = true;
-    held.year = 2025;
-    WriteJobs({Job(1, FAXLOG_FAILED, "Failed"), Job(2, FAXLOG_SENT, "Sent"), Job(3, FAXLOG_WAITING, "Pending"), held});
-    OpenSheet();
-    HWND page = SendPage();
-    ASSERT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold"}), Column(page, 0));
-    EXPECT_EQ("00000", Buttons(page));
-    SelectRows(page, {0});
-    EXPECT_EQ("10001", Buttons(page));
-    SelectRows(page, {1});
-    EXPECT_EQ("10001", Buttons(page));
-    SelectRows(page, {2});
-    EXPECT_EQ("01101", Buttons(page));
-    SelectRows(page, {3});
-    EXPECT_EQ("01011", Buttons(page));
-    SelectRows(page, {2, 3});
-    EXPECT_EQ("00001", Buttons(page));
-    SelectRows(page, {});
-    EXPECT_EQ("00000", Buttons(page));
-
-    // A row that is being sent allows only Delete.
-    char name[] = "Busy";
-    SEND_FAX sending = {};
-    sending.dwJobID = 9;
-    sending.nLogType = FAXLOG_SENDING;
-    sending.szDestName = name;
-    g_pSendLogPage->OnLogChanged(&sending, FAXLOG_CHANGE_UPDATED);
-    SelectRows(page, {4});
-    EXPECT_EQ("00001", Buttons(page));
-}
-
 TEST_F(SendLogPageTest, HoldingAndReleasingAJobKeepsItsDayAndItsDocument)
 {
     const std::string document = Document("A1.fmf");
     ASSERT_TRUE(WriteFileBytes(document, "FF*\0document"));
-    LogJob pending = Job(3, FAXLOG_WAITING, "Ann Archer");
-    pending.fileList = document;
-    WriteJobs({pending});
+    WriteJobs({Job(3, FAXLOG_WAITING, "Ann Archer", document)});
     OpenSheet();
     HWND page = SendPage();
     SelectRows(page, {0});
@@ -149,11 +95,8 @@ TEST_F(SendLogPageTest, HoldingAndReleasingAJobKeepsItsDayAndItsDocument)
     std::string userDefined;
     ASSERT_TRUE(NewestJob(3, record, userDefined));
     const DWORD heldId = record.dwJobID;
-    EXPECT_EQ(2025, record.nYear);
-    EXPECT_EQ(5, record.nMonth);
-    EXPECT_EQ(10, record.nDay);
-    EXPECT_EQ(14, record.nHour);
-    EXPECT_EQ(30, record.nMinute);
+    EXPECT_EQ((std::vector<int>{2025, 5, 10, 14, 30}),
+              (std::vector<int>{record.nYear, record.nMonth, record.nDay, record.nHour, record.nMinute}));
     EXPECT_EQ("On Hold", userDefined);
     EXPECT_EQ(FAXLOG_WAITING, record.nLogType);
     EXPECT_EQ(0, record.nError);
@@ -206,19 +149,13 @@ TEST_F(SendLogPageTest, AnEngineRefusalIsShownOnlyWhenNotificationIsOn)
 
 TEST_F(SendLogPageTest, DeletingAsksOnceForAllSelectedRowsAndTellsTheHostOfEachDocument)
 {
-    LogJob sent = Job(1, FAXLOG_SENT, "Sent");
-    sent.fileList = Document("S1.fmf");
-    LogJob failed = Job(2, FAXLOG_FAILED, "Failed");
-    failed.fileList = Document("F2.fmf");
-    LogJob pending = Job(3, FAXLOG_WAITING, "Pending");
-    pending.fileList = Document("P3.fmf");
-    LogJob held = Job(5, FAXLOG_WAITING, "Held");
+    LogJob held = Job(5, FAXLOG_WAITING, "Held", Document("H5.fmf"));
     held.held = true;
     held.year = 2025;
-    held.fileList = Document("H5.fmf");
     for (const char* name : {"S1.fmf", "S1.tif", "F2.fmf", "P3.fmf", "P3.LRS", "H5.fmf"})
         ASSERT_TRUE(WriteFileBytes(Document(name), "x"));
-    WriteJobs({sent, failed, pending, Job(4, FAXLOG_SENT, "Kept"), held});
+    WriteJobs({Job(1, FAXLOG_SENT, "Sent", Document("S1.fmf")), Job(2, FAXLOG_FAILED, "Failed", Document("F2.fmf")),
+               Job(3, FAXLOG_WAITING, "Pending", Document("P3.fmf")), Job(4, FAXLOG_SENT, "Kept"), held});
     OpenSheet();
     HWND page = SendPage();
     ASSERT_EQ((std::vector<std::string>{"Failed", "Sent", "Kept", "Pending", "Held"}), Column(page, 4));
@@ -256,31 +193,10 @@ TEST_F(SendLogPageTest, DeletingAsksOnceForAllSelectedRowsAndTellsTheHostOfEachD
     EXPECT_TRUE(Rows(page).empty());
 }
 
-TEST_F(SendLogPageTest, AJobTheEngineNoLongerHasStopsTheDeletionThere)
-{
-    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_SENT, "Two"), Job(3, FAXLOG_SENT, "Three")});
-    OpenSheet();
-    HWND page = SendPage();
-    // Gone from the engine without a report reaching the page.
-    FaxLogDelete(m_engine, 2, FAXLOG_SENT);
-    WriteSettingNumber(kConfirmDeletes, 0);
-    SelectRows(page, {0, 1, 2});
-    auto boxes = ClickAnswering(page, IDC_SENDLOG_DELETE, IDOK);
-    ASSERT_EQ(1u, boxes.size());
-    EXPECT_EQ("Could not locate specified log file.", boxes[0].text);
-    EXPECT_EQ((std::vector<std::string>{"One", "Two"}), Column(page, 4));
-    SEND_FAX record;
-    EXPECT_TRUE(EngineJob(1, record));
-}
-
 TEST_F(SendLogPageTest, ADoubleClickAsksTheHostToShowTheJobsDocument)
 {
-    LogJob sent = Job(1, FAXLOG_SENT, "Sent");
-    sent.fileList = "C:\\Out\\A1.tif";
-    LogJob pending = Job(2, FAXLOG_WAITING, "Pending");
-    pending.fileList = "C:\\Out\\B7.fmf";
-    LogJob noDocument = Job(3, FAXLOG_FAILED, "Nothing");
-    WriteJobs({sent, pending, noDocument});
+    WriteJobs({Job(1, FAXLOG_SENT, "Sent", "C:\\Out\\A1.tif"), Job(2, FAXLOG_WAITING, "Pending", "C:\\Out\\B7.fmf"),
+               Job(3, FAXLOG_FAILED, "Nothing")});
     OpenSheet();
     HWND page = SendPage();
     ASSERT_EQ((std::vector<std::string>{"Nothing", "Sent", "Pending"}), Column(page, 4));
@@ -293,13 +209,7 @@ TEST_F(SendLogPageTest, ADoubleClickAsksTheHostToShowTheJobsDocument)
               m_requests);
 
     // A job being sent is not shown; a job the engine lost is reported.
-    char name[] = "Busy", file[] = "C:\\Out\\C3.fmf";
-    SEND_FAX sending = {};
-    sending.dwJobID = 2;
-    sending.nLogType = FAXLOG_SENDING;
-    sending.szDestName = name;
-    sending.szFileList = file;
-    g_pSendLogPage->OnLogChanged(&sending, FAXLOG_CHANGE_UPDATED);
+    ReportSendEntry(2, FAXLOG_SENDING, "Busy", "C:\\Out\\C3.fmf");
     EXPECT_TRUE(DoubleClickAnswering(page, 2, IDOK).empty());
     FaxLogDelete(m_engine, 1, FAXLOG_SENT);
     auto boxes = DoubleClickAnswering(page, 1, IDOK);
@@ -323,31 +233,21 @@ TEST_F(SendLogPageTest, ReschedulingOffersTheJobsDayAndHandsTheChoiceToTheEngine
     };
 
     // Cancelled: the job stays as it was.
-    std::string name, fax, date;
     {
         DialogScript script({{IDC_SCHED_TIME, [&](HWND dialog) {
-                                  name = ControlText(dialog, IDC_SCHED_NAME);
-                                  fax = ControlText(dialog, IDC_SCHED_FAX);
-                                  date = ControlText(dialog, IDC_SCHED_DATE);
+                                  EXPECT_EQ("Ann Archer", ControlText(dialog, IDC_SCHED_NAME));
+                                  EXPECT_EQ("555 0303", ControlText(dialog, IDC_SCHED_FAX));
+                                  EXPECT_TRUE(OffersDay2024(ControlText(dialog, IDC_SCHED_DATE)));
                                   PostClick(dialog, IDCANCEL);
                               }}});
         Click(page, IDC_SENDLOG_RESCHEDULE);
-        EXPECT_EQ(1u, script.Done());
+        ASSERT_EQ(1u, script.Done());
     }
-    EXPECT_EQ("Ann Archer", name);
-    EXPECT_EQ("555 0303", fax);
-    EXPECT_TRUE(OffersDay2024(date)) << date;
     SEND_FAX record;
     ASSERT_TRUE(EngineJob(3, record));
 
     // Hold: a year ahead with the marker; the held job is offered at its own day again.
-    {
-        DialogScript script({{IDC_SCHED_TIME, [](HWND dialog) {
-                                  SendMessageA(GetDlgItem(dialog, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
-                                  PostClick(dialog, IDOK);
-                              }}});
-        Click(page, IDC_SENDLOG_RESCHEDULE);
-    }
+    Reschedule(page, [](HWND dialog) { SendMessageA(GetDlgItem(dialog, IDC_SCHED_HOLD), BM_CLICK, 0, 0); });
     std::string userDefined;
     ASSERT_TRUE(NewestJob(3, record, userDefined));
     const DWORD heldId = record.dwJobID;
@@ -355,15 +255,10 @@ TEST_F(SendLogPageTest, ReschedulingOffersTheJobsDayAndHandsTheChoiceToTheEngine
     EXPECT_EQ("On Hold", userDefined);
     RunEngine();
     SelectRows(page, {0});
-    {
-        DialogScript script({{IDC_SCHED_TIME, [&](HWND dialog) {
-                                  date = ControlText(dialog, IDC_SCHED_DATE);
-                                  SendMessageA(GetDlgItem(dialog, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
-                                  PostClick(dialog, IDOK);
-                              }}});
-        Click(page, IDC_SENDLOG_RESCHEDULE);
-    }
-    EXPECT_TRUE(OffersDay2024(date)) << date;
+    Reschedule(page, [&](HWND dialog) {
+        EXPECT_TRUE(OffersDay2024(ControlText(dialog, IDC_SCHED_DATE)));
+        SendMessageA(GetDlgItem(dialog, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
+    });
     ASSERT_TRUE(NewestJob(heldId, record, userDefined));
     const DWORD heldAgainId = record.dwJobID;
     EXPECT_EQ(2025, record.nYear);  // holding a held job keeps its year
@@ -372,13 +267,7 @@ TEST_F(SendLogPageTest, ReschedulingOffersTheJobsDayAndHandsTheChoiceToTheEngine
     // Send Now: the marker goes and the job starts at once.
     RunEngine();
     SelectRows(page, {0});
-    {
-        DialogScript script({{IDC_SCHED_TIME, [](HWND dialog) {
-                                  SendMessageA(GetDlgItem(dialog, IDC_SCHED_SENDNOW), BM_CLICK, 0, 0);
-                                  PostClick(dialog, IDOK);
-                              }}});
-        Click(page, IDC_SENDLOG_RESCHEDULE);
-    }
+    Reschedule(page, [](HWND dialog) { SendMessageA(GetDlgItem(dialog, IDC_SCHED_SENDNOW), BM_CLICK, 0, 0); });
     ASSERT_TRUE(NewestJob(heldAgainId, record, userDefined));
     EXPECT_EQ("<null>", userDefined);
     EXPECT_EQ((std::vector<int>{2024, 5, 1, 9, 0}),
@@ -416,31 +305,23 @@ TEST_F(SendLogPageTest, ResendingRestoresTheFullResolutionDocumentAndOffersTheRe
     ASSERT_TRUE(WriteFileBytes(Document("A1.fmf"), "FF*\0engine form"));
     ASSERT_TRUE(WriteFileBytes(Document("A1.tif"), "low resolution"));
     ASSERT_TRUE(WriteFileBytes(Document("A1.LRS"), "full resolution"));
-    LogJob sent = Job(1, FAXLOG_SENT, "Ann Archer");
-    sent.fileList = Document("A1.fmf");
-    WriteJobs({sent});
+    WriteJobs({Job(1, FAXLOG_SENT, "Ann Archer", Document("A1.fmf"))});
     OpenSheet();
     HWND page = SendPage();
     SelectRows(page, {0});
-    std::string tifWhileOpen;
-    bool lrsWhileOpen = true;
-    bool sheetEnabledWhileOpen = true;
     std::vector<std::string> names;
     {
         DialogScript script({{IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
-                                  tifWhileOpen = ReadFileBytes(Document("A1.tif"));
-                                  lrsWhileOpen = PathExists(Document("A1.LRS"));
-                                  sheetEnabledWhileOpen = IsWindowEnabled(m_sheet->m_hWnd) != FALSE;
+                                  EXPECT_EQ("full resolution", ReadFileBytes(Document("A1.tif")));
+                                  EXPECT_FALSE(PathExists(Document("A1.LRS")));
+                                  EXPECT_FALSE(IsWindowEnabled(m_sheet->m_hWnd));  // modal over the whole sheet
                                   for (int row = 0; row < standintest::ListRowCount(dialog, IDC_SENDFAX_SENDLIST); ++row)
                                       names.push_back(standintest::ListCell(dialog, IDC_SENDFAX_SENDLIST, row, 0));
                                   PostClick(dialog, IDCANCEL);
                               }}});
         Click(page, IDC_SENDLOG_RESEND);
-        EXPECT_EQ(1u, script.Done());
+        ASSERT_EQ(1u, script.Done());
     }
-    EXPECT_EQ("full resolution", tifWhileOpen);
-    EXPECT_FALSE(lrsWhileOpen);
-    EXPECT_FALSE(sheetEnabledWhileOpen);  // the dialog is modal over the whole sheet
     EXPECT_TRUE(IsWindowEnabled(m_sheet->m_hWnd));
     EXPECT_NE(std::find(names.begin(), names.end(), "Ann Archer"), names.end());
     SEND_FAX record;
@@ -454,24 +335,21 @@ TEST_F(SendLogPageTest, AFullResolutionDocumentThatCannotBeRestoredIsKeptAndTheU
     // A folder where the working file would go: no copy can reach it (a read-only file
     // does not stop the copy here, where the tests run with every right).
     ASSERT_TRUE(CreateDirectoryA(Document("A1.tif").c_str(), nullptr));
-    LogJob sent = Job(1, FAXLOG_SENT, "Ann Archer");
-    sent.fileList = Document("A1.fmf");
-    WriteJobs({sent});
+    WriteJobs({Job(1, FAXLOG_SENT, "Ann Archer", Document("A1.fmf"))});
     OpenSheet();
     HWND page = SendPage();
     SelectRows(page, {0});
-    std::string message;
+    std::vector<AnsweredBox> boxes;
     {
-        DialogScript script({{0xFFFF, [&](HWND box) {
-                                  message = MessageBoxText(box);
-                                  PostClick(box, IDOK);
-                              }},
-                             {IDC_SENDFAX_SENDLIST, [&](HWND dialog) { PostClick(dialog, IDCANCEL); }}});
+        BoxAnswerer answerer(IDOK);
+        DialogScript script({{IDC_SENDFAX_SENDLIST, [&](HWND dialog) { PostClick(dialog, IDCANCEL); }}});
         Click(page, IDC_SENDLOG_RESEND);
-        EXPECT_EQ(2u, script.Done());
+        EXPECT_EQ(1u, script.Done());
+        boxes = answerer.Boxes();
     }
     RemoveDirectoryA(Document("A1.tif").c_str());
-    EXPECT_EQ("Cannot write to fax file " + Document("A1.tif") + ".", message);
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("Cannot write to fax file " + Document("A1.tif") + ".", boxes[0].text);
     EXPECT_EQ("full resolution", ReadFileBytes(Document("A1.LRS")));
 }
 
