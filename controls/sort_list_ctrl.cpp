@@ -80,6 +80,23 @@ void CSortListCtrl::OnColumnDropped(void* owner, int from, int to)
     static_cast<CSortListCtrl*>(owner)->MoveColumn(from, to);
 }
 
+int CSortListCtrl::WriteRow(const LVITEMA& item, bool replace, const char* const* cellTexts, int cells)
+{
+    const LPARAM itemAddress = reinterpret_cast<LPARAM>(&item);
+    int row = -1;
+    if (replace)
+        row = DefWindowProc(LVM_SETITEMA, 0, itemAddress) ? item.iItem : -1;
+    else
+        row = static_cast<int>(DefWindowProc(LVM_INSERTITEMA, 0, itemAddress));
+    for (int column = 1; row >= 0 && column <= cells; ++column) {
+        LVITEMA cell = {};
+        cell.iSubItem = column;
+        cell.pszText = const_cast<char*>(cellTexts[column - 1]);
+        DefWindowProc(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    }
+    return row;
+}
+
 LRESULT CSortListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

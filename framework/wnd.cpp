@@ -185,7 +185,14 @@ LRESULT CWnd::Default()
 {
     if (m_pfnSuper)
         return CallWindowProcA(m_pfnSuper, t_current.hWnd, t_current.message, t_current.wParam, t_current.lParam);
-    return DefWindowProcA(t_current.hWnd, t_current.message, t_current.wParam, t_current.lParam);
+    return ::DefWindowProcA(t_current.hWnd, t_current.message, t_current.wParam, t_current.lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper)
+        return CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -237,7 +244,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     CWnd* object = FromHandlePermanent(hWnd);
     if (!object)
-        return DefWindowProcA(hWnd, message, wParam, lParam);
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
 
     CurrentMessage saved = t_current;
     t_current = {hWnd, message, wParam, lParam};

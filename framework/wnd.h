@@ -85,6 +85,8 @@ protected:
     virtual void PostNcDestroy() {}
     // Hands the message being processed to the window's original procedure.
     LRESULT Default();
+    // Hands a message straight to the window's original procedure, past WindowProc.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     void AddToMap(HWND hWnd);
     void RemoveFromMap();

@@ -138,26 +138,21 @@ void CLogRows::SetLogRow(const SEND_FAX* record, int index, int kind, CLogDateTi
     item.iItem = replaced >= 0 ? replaced : index;
     item.pszText = const_cast<char*>(status->c_str());
     item.lParam = static_cast<LPARAM>(jobId);
-    int row = -1;
     if (replaced >= 0) {
         // Written over where it stands, as a new row: without the old row's selection or
         // focus. Deleting and inserting would make a shown list lay out all rows twice.
         item.mask |= LVIF_STATE;
         item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED | LVIS_OVERLAYMASK |
                          LVIS_STATEIMAGEMASK;
-        row = m_list.SetItem(item) ? replaced : -1;
-    } else {
-        row = m_list.InsertItem(item);
     }
-    if (row < 0) {
+    const std::string& date = texts.Date(when);
+    const std::string& time = texts.Time(when);
+    const char* const cells[6] = {date.c_str(), time.c_str(), pages,
+                                  record->szDestName ? record->szDestName : "", company,
+                                  record->szDestFax ? record->szDestFax : ""};
+    const int row = m_list.WriteRow(item, replaced >= 0, cells, 6);
+    if (row < 0)
         m_entries.erase(jobId);
-        return;
-    }
-    Remember(jobId, row, status);
-    m_list.SetItemText(row, 1, texts.Date(when).c_str());
-    m_list.SetItemText(row, 2, texts.Time(when).c_str());
-    m_list.SetItemText(row, 3, pages);
-    m_list.SetItemText(row, 4, record->szDestName ? record->szDestName : "");
-    m_list.SetItemText(row, 5, company);
-    m_list.SetItemText(row, 6, record->szDestFax ? record->szDestFax : "");
+    else
+        Remember(jobId, row, status);
 }

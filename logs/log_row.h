@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "SendFax.h"
-#include "framework/list_ctrl.h"
+#include "controls/sort_list_ctrl.h"
 #include "logs/log_date_time_texts.h"
 
 // The status text of an entry of a log kind; null for a kind that has no rows.
@@ -26,7 +26,7 @@ bool IsHeldJob(const SEND_FAX& record);
 // wherever the user dragged the Status column. Every row of the list is written here.
 class CLogRows {
 public:
-    explicit CLogRows(const CListCtrl& list) : m_list(list) {}
+    explicit CLogRows(CSortListCtrl& list) : m_list(list) {}
 
     // Writes the entry as a row: replaces the row of the same job id (the new row takes its
     // place), else inserts it at `index`. Entries of other kinds are left out.
@@ -52,7 +52,7 @@ private:
     int CurrentRow(const Entry& entry) const;
     void Remember(DWORD jobId, int row, const std::string* status);
 
-    const CListCtrl& m_list;
+    CSortListCtrl& m_list;
     std::unordered_map<DWORD, Entry> m_entries;
     // Rows deleted since the epoch began, in order; the rows below each moved up by one.
     std::vector<int> m_deletedRows;
