@@ -25,9 +25,20 @@ std::string GetProfilePath(const std::string& listName)
     return folder + ProfileFileStem(listName) + "." + g_szProfileExt;
 }
 
+namespace {
+ProfileWriter g_profileWriter = WritePrivateProfileStringA;
+}  // namespace
+
+ProfileWriter SetProfileWriter(ProfileWriter writer)
+{
+    ProfileWriter previous = g_profileWriter;
+    g_profileWriter = writer ? writer : WritePrivateProfileStringA;
+    return previous;
+}
+
 BOOL WriteProfileText(const char* section, const char* key, const char* value, const std::string& path)
 {
-    return WritePrivateProfileStringA(section, key, value, path.c_str());
+    return g_profileWriter(section, key, value, path.c_str());
 }
 
 BOOL WriteProfileNumber(const char* section, const char* key, int number, const std::string& path)
