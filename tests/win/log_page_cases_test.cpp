@@ -27,19 +27,36 @@ protected:
         LogPagesTest::TearDown();
     }
 
-    // Drags the Status column's header past the last column, as the user would.
-    void DragStatusColumnToTheEnd(HWND page) const
+    // Opens the page; with column 6, drags the Status column's header past the last column.
+    HWND PageWithStatusIn(int statusColumn, bool sendPage)
     {
-        HWND list = List(page);
-        HWND header = ListView_GetHeader(list);
+        OpenSheet();
+        HWND page = sendPage ? SendPage() : RecvPage();
+        HWND header = ListView_GetHeader(List(page));
         int right = 0;
         for (int column = 0; column < 7; ++column)
-            right += ListView_GetColumnWidth(list, column);
-        const int from = listtest::HeaderItemMiddle(header, 0);
-        listtest::PressHeader(header, from);
-        listtest::MoveOnHeader(header, (from + right) / 2);
-        listtest::MoveOnHeader(header, right + 10);
-        listtest::ReleaseHeader(header, right + 10);
+            right += ListView_GetColumnWidth(List(page), column);
+        if (statusColumn == 6) {
+            const int from = listtest::HeaderItemMiddle(header, 0);
+            listtest::PressHeader(header, from);
+            listtest::MoveOnHeader(header, (from + right) / 2);
+            listtest::MoveOnHeader(header, right + 10);
+            listtest::ReleaseHeader(header, right + 10);
+        }
+        return page;
+    }
+    struct Selection {
+        std::vector<int> rows;
+        const char* buttons;
+    };
+    void ExpectButtons(HWND page, const std::vector<Selection>& selections, const std::vector<int>& ids,
+                       int statusColumn)
+    {
+        for (const auto& selection : selections) {
+            SelectRows(page, selection.rows);
+            EXPECT_EQ(selection.buttons, Buttons(page, ids))
+                << "column " << statusColumn << ", " << selection.rows.size() << " rows";
+        }
     }
 };
 
@@ -48,31 +65,28 @@ protected:
 TEST_F(LogPageCasesTest, TheSendPageGoesByEachRowsStatusWhereverTheStatusColumnStands)
 {
     for (int statusColumn : {0, 6}) {
-        LogJob held = Job(4, FAXLOG_WAITING, "Held");
+        LogJob held = At(Job(4, FAXLOG_WAITING, "Held"), 2026, 3, 1);
         held.held = true;
-        held.year = 2026;
         WriteJobs({Job(1, FAXLOG_FAILED, "Failed"), Job(2, FAXLOG_SENT, "Sent", "C:\\Out\\A1.tif"),
-                   Job(3, FAXLOG_WAITING, "Pending"), held});
+                   Job(3, FAXLOG_WAITING, "Pending", "C:\\Out\\B7.fmf"), held, At(Job(9, FAXLOG_WAITING, "Busy"), 2027, 1, 1)});
         m_requests.clear();
-        OpenSheet();
-        HWND page = SendPage();
-        if (statusColumn == 6)
-            DragStatusColumnToTheEnd(page);
-        ASSERT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold"}), Column(page, statusColumn));
+        HWND page = PageWithStatusIn(statusColumn, true);
+        ASSERT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold", "Pending"}),
+                  Column(page, statusColumn));
         EXPECT_EQ("00000", Buttons(page, kSendButtons));
-        ReportSendEntry(9, FAXLOG_SENDING, "Busy");  // row 4, being sent
-        const struct {
-            std::vector<int> rows;
-            const char* buttons;  // Resend, Reschedule, Hold, Release, Delete
-        } selections[] = {{{0}, "10001"}, {{1}, "10001"}, {{2}, "01101"}, {{3}, "01011"},
-                          {{2, 3}, "00001"}, {{}, "00000"}, {{4}, "00001"}};
-        for (const auto& selection : selections) {
-            SelectRows(page, selection.rows);
-            EXPECT_EQ(selection.buttons, Buttons(page, kSendButtons))
-                << "column " << statusColumn << ", " << selection.rows.size() << " rows";
-        }
-        EXPECT_TRUE(DoubleClickAnswering(page, 1, IDOK).empty());
-        EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_VIEW, g_strSentDir + "\\A1.qoi"}}), m_requests);
+        ReportSendEntry(9, FAXLOG_SENDING, "Busy", "C:\\Out\\C3.fmf");  // row 4, now being sent
+        // Resend, Reschedule, Hold, Release, Delete
+        ExpectButtons(page,
+                      {{{0}, "10001"}, {{1}, "10001"}, {{2}, "01101"}, {{3}, "01011"}, {{2, 3}, "00001"},
+                       {{}, "00000"}, {{4}, "00001"}},
+                      kSendButtons, statusColumn);
+        // A double click shows the document of a sent or a waiting job, not of one being
+        // sent nor of one without a document.
+        for (int row : {1, 2, 4, 0})
+            EXPECT_TRUE(DoubleClickAnswering(page, row).empty());
+        EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_VIEW, g_strSentDir + "\\A1.qoi"},
+                                            {WM_FAXDOC_VIEW, g_strOutboxDir + "\\B7.qoi"}}),
+                  m_requests);
 
         // Each entry goes as the kind its status tells; a held job as one in transmission,
         // which is not where the engine keeps it.
@@ -80,9 +94,7 @@ TEST_F(LogPageCasesTest, TheSendPageGoesByEachRowsStatusWhereverTheStatusColumnS
         SelectRows(page, {0, 1, 2, 3});
         EXPECT_TRUE(ClickAnswering(page, IDC_SENDLOG_DELETE, IDOK).empty());
         EXPECT_EQ(1u, Rows(page).size());  // the row being sent, which was not selected
-        SEND_FAX record;
-        EXPECT_FALSE(EngineJob(1, record) || EngineJob(2, record) || EngineJob(3, record));
-        EXPECT_TRUE(EngineJob(4, record));
+        EXPECT_EQ((std::vector<DWORD>{4}), Remaining({1, 2, 3, 4}));
         m_sheet.reset();
     }
 }
@@ -94,31 +106,23 @@ TEST_F(LogPageCasesTest, TheReceivePageGoesByEachRowsStatusWhereverTheStatusColu
     AddReceived("Broken", "555 0102", nullptr, 1, FAXRECEIVE_FAILED);
     AddReceived("Coming", "555 0103", nullptr, 3, FAXRECEIVE_IN_PROGRESS);
     for (int statusColumn : {0, 6}) {
-        OpenSheet();
-        HWND page = RecvPage();
-        if (statusColumn == 6)
-            DragStatusColumnToTheEnd(page);
+        HWND page = PageWithStatusIn(statusColumn, false);
         ASSERT_EQ((std::vector<std::string>{"Complete", "Complete", "Error", "Receiving"}), Column(page, statusColumn));
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_RECVLOG_PRINT)));
-        const struct {
-            std::vector<int> rows;
-            const char* buttons;  // Forward, Delete
-        } selections[] = {{{}, "00"}, {{0}, "11"}, {{0, 1}, "01"}, {{0, 2}, "01"}, {{3}, "00"}, {{1, 3}, "00"}};
-        for (const auto& selection : selections) {
-            SelectRows(page, selection.rows);
-            EXPECT_EQ(selection.buttons, Buttons(page, kRecvButtons))
-                << "column " << statusColumn << ", " << selection.rows.size() << " rows";
-        }
-        auto boxes = DoubleClickAnswering(page, 2, IDOK);
+        // Forward, Delete
+        ExpectButtons(page, {{{}, "00"}, {{0}, "11"}, {{0, 1}, "01"}, {{0, 2}, "01"}, {{3}, "00"}, {{1, 3}, "00"}},
+                      kRecvButtons, statusColumn);
+        auto boxes = DoubleClickAnswering(page, 2);
         ASSERT_EQ(1u, boxes.size());
         EXPECT_EQ("There was an error receiving this document.  It cannot be viewed.", boxes[0].text);
+        EXPECT_TRUE(m_requests.empty());
         m_sheet.reset();
     }
 }
 
 TEST_F(LogPageCasesTest, AnEntryTheEngineLostIsReportedAndEndsTheAction)
 {
-    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_SENT, "Two"), Job(3, FAXLOG_SENT, "Three")});
+    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_SENT, "Two", "C:\\Out\\A2.tif"), Job(3, FAXLOG_SENT, "Three")});
     const DWORD received = AddReceived("Sender", "555 0100", nullptr, 1, 0);
     WriteSettingNumber(kConfirmDeletes, 0);
     OpenSheet();
@@ -129,19 +133,19 @@ TEST_F(LogPageCasesTest, AnEntryTheEngineLostIsReportedAndEndsTheAction)
     const struct {
         bool sendPage;
         std::vector<int> rows;
-        int button;
-    } actions[] = {{true, {0, 1, 2}, IDC_SENDLOG_DELETE}, {false, {0}, IDC_RECVLOG_FORWARD}};
+        int button;  // 0: a double click on the first row
+    } actions[] = {{true, {1}, 0}, {true, {0, 1, 2}, IDC_SENDLOG_DELETE}, {false, {0}, IDC_RECVLOG_FORWARD}};
     for (const auto& action : actions) {
         HWND page = action.sendPage ? SendPage() : RecvPage();
         SelectRows(page, action.rows);
-        auto boxes = ClickAnswering(page, action.button, IDOK);
+        auto boxes = action.button ? ClickAnswering(page, action.button, IDOK) : DoubleClickAnswering(page, 1);
         ASSERT_EQ(1u, boxes.size()) << action.button;
         EXPECT_EQ("Could not locate specified log file.", boxes[0].text);
     }
+    EXPECT_TRUE(m_requests.empty());
     // Delete goes from the last selected row to the first and stops at the lost one.
     EXPECT_EQ((std::vector<std::string>{"One", "Two"}), Column(SendPage(), 4));
-    SEND_FAX record;
-    EXPECT_TRUE(EngineJob(1, record));
+    EXPECT_EQ((std::vector<DWORD>{1}), Remaining({1, 3}));
 }
 
 TEST_F(LogPageCasesTest, DeleteTakesTheRowsSelectedWhenTheUserConfirms)
@@ -152,29 +156,27 @@ TEST_F(LogPageCasesTest, DeleteTakesTheRowsSelectedWhenTheUserConfirms)
         std::vector<std::string> rowsLeft;
         std::vector<int> entriesLeft;
     } cases[] = {
-        {0, {"Third"}, {2}},            // a row above the selected one
+        {0, {"Third"}, {2}},              // a row above the selected one
         {1, {"First", "Third"}, {0, 2}},  // the selected row itself: nothing else goes
     };
     for (const auto& c : cases) {
-        std::vector<DWORD> ids;
+        std::vector<DWORD> ids, expected;
         for (const char* name : {"First", "Second", "Third"})
             ids.push_back(AddReceived(name, "555 0100", nullptr, 1, 0));
+        for (int i : c.entriesLeft)
+            expected.push_back(ids[static_cast<size_t>(i)]);
         RunEngine();
         OpenSheet();
         HWND page = RecvPage();
         SelectRows(page, {1});
         ClickAnswering(page, IDC_RECVLOG_DELETE, IDOK, [&] {
             FaxLogDelete(m_engine, ids[static_cast<size_t>(c.removedWhileAsked)], FAXLOG_RECEIVED);
-            StepEngine();
+            RunEngine(1);
         });
         EXPECT_EQ(c.rowsLeft, Column(page, 4)) << "removed " << c.removedWhileAsked;
-        std::vector<DWORD> expected;
-        for (int i : c.entriesLeft)
-            expected.push_back(ids[static_cast<size_t>(i)]);
-        const std::vector<DWORD> left = Remaining(ids);
-        EXPECT_EQ(expected, left) << "removed " << c.removedWhileAsked;
+        EXPECT_EQ(expected, Remaining(ids)) << "removed " << c.removedWhileAsked;
         m_sheet.reset();
-        for (DWORD id : left)
+        for (DWORD id : expected)
             FaxLogDelete(m_engine, id, FAXLOG_RECEIVED);
         RunEngine();
     }
@@ -182,17 +184,11 @@ TEST_F(LogPageCasesTest, DeleteTakesTheRowsSelectedWhenTheUserConfirms)
 
 TEST_F(LogPageCasesTest, EveryEntryOfALongLogIsShownAndAnEngineThatNeverEndsIsLeft)
 {
-    auto holdInMemory = LoadedLibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInHoldInMemory");
     auto addEntry =
         LoadedLibraryCall<DWORD(WINAPI*)(FAXENGINE, const SEND_FAX*)>("VOVADO32.dll", "FaxStandInAddLogEntry");
-    auto neverEnd = LoadedLibraryCall<void(WINAPI*)(DWORD)>("VOVADO32.dll", "FaxStandInNeverEndLogs");
-    const struct {
-        int entries;
-        bool endless;
-    } cases[] = {{33000, false}, {25, true}};
-    for (const auto& c : cases) {
-        holdInMemory();
-        for (int i = 0; i < c.entries; ++i) {
+    for (int entries : {33000, 25}) {
+        LoadedLibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInHoldInMemory")();
+        for (int i = 0; i < entries; ++i) {
             std::string name = "Sender " + std::to_string(i);
             SEND_FAX record = {};
             record.szDestName = &name[0];
@@ -200,29 +196,17 @@ TEST_F(LogPageCasesTest, EveryEntryOfALongLogIsShownAndAnEngineThatNeverEndsIsLe
             record.nYear = 2025, record.nMonth = 3, record.nDay = 1;
             ASSERT_NE(0u, addEntry(m_engine, &record));
         }
-        neverEnd(c.endless ? 1 : 0);
+        LoadedLibraryCall<void(WINAPI*)(DWORD)>("VOVADO32.dll", "FaxStandInNeverEndLogs")(entries == 25);
         OpenSheet();
         HWND list = List(RecvPage());
-        ASSERT_EQ(c.entries, ListView_GetItemCount(list)) << c.entries;
-        auto name = [&](int row) {
+        ASSERT_EQ(entries, ListView_GetItemCount(list));
+        for (int row : {0, entries - 1}) {
             char text[32] = {};
             ListView_GetItemText(list, row, 4, text, sizeof text);
-            return std::string(text);
-        };
-        EXPECT_EQ("Sender 0", name(0));
-        EXPECT_EQ("Sender " + std::to_string(c.entries - 1), name(c.entries - 1));
+            EXPECT_EQ("Sender " + std::to_string(row), text);
+        }
         m_sheet.reset();
     }
-}
-
-TEST_F(LogPageCasesTest, AJobBeingSentIsListedThoughTheEngineOpensItsLogWithZero)
-{
-    LogJob due = Job(1, FAXLOG_WAITING, "Ann");
-    due.cover = "cover";
-    WriteJobs({due});
-    StepEngine();  // the transmission starts
-    OpenSheet();
-    EXPECT_EQ((std::vector<std::string>{"Sending"}), Column(SendPage(), 0));
 }
 
 TEST_F(LogPageCasesTest, AChangedEntryTakesItsRowsPlaceAsANewRowThatIsNotSelected)
@@ -231,11 +215,10 @@ TEST_F(LogPageCasesTest, AChangedEntryTakesItsRowsPlaceAsANewRowThatIsNotSelecte
     OpenSheet();
     HWND page = SendPage();
     SelectRows(page, {1});
-    ASSERT_TRUE(IsEnabled(page, IDC_SENDLOG_HOLD));
-
+    ASSERT_EQ("01101", Buttons(page, kSendButtons));
     // The engine starts the selected job: it must not be offered for holding any more.
     ReportSendEntry(2, FAXLOG_SENDING, "Pending");
     EXPECT_EQ((std::vector<std::string>{"Complete", "Sending", "Pending"}), Column(page, 0));
     EXPECT_EQ(-1, ListView_GetNextItem(List(page), -1, LVNI_SELECTED));
-    EXPECT_FALSE(IsEnabled(page, IDC_SENDLOG_HOLD));
+    EXPECT_EQ("00000", Buttons(page, kSendButtons));
 }
