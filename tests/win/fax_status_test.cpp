@@ -19,10 +19,10 @@ protected:
     void SetUp() override
     {
         SettingsTest::SetUp();
-        Load();
+        m_module = LoadLibraryA("RWFaxDlg.dll");
         m_host = FrameworkWindowObject(
             CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_NE(nullptr, m_host.hWnd);
+        ASSERT_TRUE(m_module && m_host.hWnd);
     }
     void TearDown() override
     {
@@ -31,19 +31,20 @@ protected:
         DestroyWindow(m_host.hWnd);
         SettingsTest::TearDown();
     }
-    void Load()
+    // The module's exports.
+    void Show(SEND_FAX* job, FAXENGINE engine = 5)
     {
-        m_module = LoadLibraryA("RWFaxDlg.dll");
-        ASSERT_NE(nullptr, m_module);
-        m_show = Get<PFN_FaxDLL_ShowFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_ShowFaxStatus, 12));
-        m_update = Get<PFN_FaxDLL_UpdateFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_UpdateFaxStatus, 12));
-        m_hide = Get<PFN_FaxDLL_HideFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_HideFaxStatus, 4));
-        ASSERT_TRUE(m_show && m_update && m_hide);
+        LoadedLibraryCall<PFN_FaxDLL_ShowFaxStatus>("RWFaxDlg.dll", FAXDLL_EXPORT_NAME(FaxDLL_ShowFaxStatus, 12))(
+            &m_host, engine, job);
     }
-    template <typename T>
-    T Get(const char* name)
+    static void Update(int code, int value)
     {
-        return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
+        LoadedLibraryCall<PFN_FaxDLL_UpdateFaxStatus>("RWFaxDlg.dll", FAXDLL_EXPORT_NAME(FaxDLL_UpdateFaxStatus, 12))(
+            0, code, value);
+    }
+    static BOOL Hide()
+    {
+        return LoadedLibraryCall<PFN_FaxDLL_HideFaxStatus>("RWFaxDlg.dll", FAXDLL_EXPORT_NAME(FaxDLL_HideFaxStatus, 4))(0);
     }
     // The module's status window: the popup owned by the host window.
     HWND StatusWindow() const
@@ -66,9 +67,6 @@ protected:
     }
 
     HMODULE m_module = nullptr;
-    PFN_FaxDLL_ShowFaxStatus m_show = nullptr;
-    PFN_FaxDLL_UpdateFaxStatus m_update = nullptr;
-    PFN_FaxDLL_HideFaxStatus m_hide = nullptr;
     FAXHOSTWND m_host = {};
 };
 
@@ -90,13 +88,13 @@ SEND_FAX Job(const char* name, const char* company = "", const char* fax = "", c
 TEST_F(StatusWindowTest, ShowsFillTheFieldsAndUpdatesChangeOneFieldEach)
 {
     // Before the first show, updates and hiding do nothing.
-    m_update(0, FAXSTATUS_PAGE, 2);
-    EXPECT_EQ(0, m_hide(0));
+    Update(FAXSTATUS_PAGE, 2);
+    EXPECT_EQ(0, Hide());
     EXPECT_EQ(nullptr, StatusWindow());
 
     WriteRegistryString(HKEY_CURRENT_USER, kSettingsKey, "Sender Fax ID", "+1 425 555 0100");
     SEND_FAX job = Job("Ann Smith", "Acme", "9,5551212", "555-1313", "100% done & %s %d");
-    m_show(&m_host, 5, &job);
+    Show(&job);
     HWND window = StatusWindow();
     ASSERT_NE(nullptr, window);
     EXPECT_TRUE(IsWindowVisible(window));
@@ -119,26 +117,26 @@ TEST_F(StatusWindowTest, ShowsFillTheFieldsAndUpdatesChangeOneFieldEach)
         {99, 12345, 0, "Ann Smith"},  // unknown code
     };
     for (const auto& update : updates) {
-        m_update(0, update.code, update.value);
+        Update(update.code, update.value);
         fields[update.field] = update.text;
         EXPECT_EQ(fields, Fields()) << update.code << " " << update.value;
     }
 
     // Hidden and shown again: the same window, filled again for the new job, progress
     // back to 0; the previous job's total stays.
-    EXPECT_NE(0, m_hide(0));
+    EXPECT_NE(0, Hide());
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(0, m_hide(0));  // already hidden
+    EXPECT_EQ(0, Hide());  // already hidden
     SEND_FAX second = Job("Second");
-    m_show(&m_host, 5, &second);
+    Show(&second);
     EXPECT_EQ(window, StatusWindow());
     EXPECT_TRUE(IsWindowVisible(window));
-    m_update(0, FAXSTATUS_PAGE, 1);
+    Update(FAXSTATUS_PAGE, 1);
     EXPECT_EQ((std::vector<std::string>{"Second", "", "", "", "", "+1 425 555 0100", "Fax Modem Initializing...", "",
                                         "Page 1 of 5", "0"}),
               Fields());
     // A null record leaves the texts empty.
-    m_show(&m_host, 5, nullptr);
+    Show(nullptr);
     EXPECT_EQ((std::vector<std::string>{"", "", "", "", "", "", "", "", "", "0"}), Fields());
     // Escape hides without destroying.
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -157,8 +155,8 @@ TEST_F(StatusWindowTest, AbortCancelsTheJobOfTheLastShowAndHides)
     SEND_FAX second = first;
     ASSERT_NE(0u, STANDIN_CALL(FaxSchedule)(engine.Handle(), &first));
     ASSERT_NE(0u, STANDIN_CALL(FaxSchedule)(engine.Handle(), &second));
-    m_show(&m_host, engine.Handle(), &first);
-    m_show(&m_host, engine.Handle(), &second);
+    Show(&first, engine.Handle());
+    Show(&second, engine.Handle());
     HWND window = StatusWindow();
     SendDlgItemMessageA(window, IDC_STATUS_ABORT, BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(window));
@@ -174,7 +172,7 @@ TEST_F(StatusWindowTest, AbortCancelsTheJobOfTheLastShowAndHides)
 TEST_F(StatusWindowTest, UnloadingTheModuleWithTheWindowShownTakesTheWindowAlong)
 {
     SEND_FAX job = Job("Ann");
-    m_show(&m_host, 0, &job);
+    Show(&job, 0);
     HWND window = StatusWindow();
     ASSERT_TRUE(IsWindowVisible(window));
     ASSERT_TRUE(FreeLibrary(m_module));
@@ -182,7 +180,7 @@ TEST_F(StatusWindowTest, UnloadingTheModuleWithTheWindowShownTakesTheWindowAlong
     EXPECT_EQ(nullptr, GetModuleHandleA("RWFaxDlg.dll"));
     EXPECT_FALSE(IsWindow(window));
     // The process goes on, and the next load starts over with a window of its own.
-    Load();
-    m_show(&m_host, 0, &job);
+    m_module = LoadLibraryA("RWFaxDlg.dll");
+    Show(&job, 0);
     EXPECT_NE(nullptr, StatusWindow());
 }

@@ -1,10 +1,9 @@
 // Making the engine's fmf files from tif files on disk, and the messages when that fails.
 #include <string>
-#include <utility>
 
 #include "framework/module_state.h"
 #include "send/fmf_conversion.h"
-#include "test_support.h"
+#include "log_test_support.h"
 
 using namespace testsupport;
 
@@ -43,26 +42,14 @@ TEST(FmfConversionTest, LittleEndianFilesGetTheEnginesMarkOthersAreCopiedAndFail
         HANDLE held = c.blocker == kFmfHeldOpen
                           ? CreateFileA(fmf.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
                           : INVALID_HANDLE_VALUE;
-        // Both forms, the second handing back the fmf path; a message box answered OK,
-        // the only button it has.
+        // Both forms, the second handing back the fmf path.
         for (bool withPath : {false, true}) {
-            std::string message;
-            bool okOnly = true;
-            std::pair<std::string*, bool*> seen(&message, &okOnly);
-            OnNextActivation watch(
-                [](HWND box, void* context) {
-                    auto* seen = static_cast<std::pair<std::string*, bool*>*>(context);
-                    *seen->first = MessageBoxText(box);
-                    HWND cancel = GetDlgItem(box, IDCANCEL);
-                    *seen->second = GetDlgItem(box, IDOK) && !(cancel && (GetWindowLongA(cancel, GWL_STYLE) & WS_VISIBLE));
-                    PostMessageA(box, WM_COMMAND, IDOK, 0);
-                },
-                &seen);
+            logtest::BoxAnswerer answerer(IDOK);
             char* fmfPath = reinterpret_cast<char*>(1);
             const BOOL made = withPath ? ConvertTifToFmf(tif.c_str(), &fmfPath) : ConvertTifToFmf(tif.c_str());
             EXPECT_EQ(c.message.empty(), made != FALSE) << c.tifBytes << " " << c.blocker;
-            EXPECT_EQ(c.message, message) << c.tifBytes << " " << c.blocker;
-            EXPECT_TRUE(okOnly);
+            EXPECT_EQ(c.message, answerer.Boxes().empty() ? "" : answerer.Boxes()[0].text)
+                << c.tifBytes << " " << c.blocker;
             if (withPath) {
                 EXPECT_EQ(c.message.empty() ? fmf : "", fmfPath ? std::string(fmfPath) : "");
                 delete[] fmfPath;

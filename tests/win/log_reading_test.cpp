@@ -46,23 +46,6 @@ TEST_F(LogReadingTest, SendLogListsFailedSentWaitingAndSendingJobsInThatOrder)
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_SENDLOG_PRINT)));
 }
 
-TEST_F(LogReadingTest, TwentyFiveEntriesArriveInThreeBlocksAndKeepTheEnginesOrder)
-{
-    std::vector<LogJob> jobs;
-    std::vector<std::string> names;
-    for (uint32_t id = 1; id <= 25; ++id) {
-        // Dates and names run against the job ids: the rows must keep the engine's order.
-        jobs.push_back(At(Job(id, FAXLOG_RECEIVED, "Sender " + std::string(1, static_cast<char>('Z' - id))), 2025, 3,
-                          static_cast<int>(28 - id)));
-        names.push_back(jobs.back().name);
-    }
-    WriteJobs(jobs);
-    const DWORD blocksBefore = CallCount("FaxLogNextBlock");
-    OpenSheet();
-    EXPECT_EQ(names, Column(RecvPage(), 4));
-    EXPECT_EQ(3u, CallCount("FaxLogNextBlock") - blocksBefore);
-}
-
 TEST_F(LogReadingTest, AReceptionInProgressShowsReceivingItsPagesSoFarAndNoCompany)
 {
     SetNow(2025, 3, 10, 8, 15, 0);
@@ -123,21 +106,6 @@ TEST_F(LogReadingTest, ChangeReportsReplaceRowsInPlaceAddNewOnesAndRemoveGoneOne
         EXPECT_EQ(report.statuses, Column(page, 0)) << report.id << " " << report.kind << " " << report.code;
         EXPECT_EQ(report.names, Column(page, 4)) << report.id << " " << report.kind << " " << report.code;
     }
-}
-
-TEST_F(LogReadingTest, TheEnginesOwnReportsFollowAJobFromWaitingToSent)
-{
-    LogJob job = At(Job(1, FAXLOG_WAITING, "Ann"), 2025, 3, 10, 11);
-    job.cover = "cover";
-    WriteJobs({Job(7, FAXLOG_SENT, "Earlier"), job});
-    OpenSheet();
-    HWND page = SendPage();
-    EXPECT_EQ((std::vector<std::string>{"Complete", "Pending"}), Column(page, 0));
-    RunEngine(1);
-    EXPECT_EQ((std::vector<std::string>{"Complete", "Sending"}), Column(page, 0));
-    RunEngine();
-    EXPECT_EQ((std::vector<std::string>{"Complete", "Complete"}), Column(page, 0));
-    EXPECT_EQ((std::vector<std::string>{"Earlier", "Ann"}), Column(page, 4));
 }
 
 TEST_F(LogReadingTest, ReportsBeforeTheSendPageWasShownWaitForItToReadTheLog)

@@ -187,27 +187,11 @@ std::vector<std::vector<std::string>> LogPagesTest::Rows(HWND page) const
     return rows;
 }
 
-std::vector<std::string> LogPagesTest::Column(HWND page, int column) const
-{
-    std::vector<std::string> texts;
-    for (const auto& row : Rows(page))
-        texts.push_back(row[static_cast<size_t>(column)]);
-    return texts;
-}
-
 void LogPagesTest::SelectRows(HWND page, const std::vector<int>& rows) const
 {
     ListView_SetItemState(List(page), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     for (int row : rows)
         ListView_SetItemState(List(page), row, LVIS_SELECTED, LVIS_SELECTED);
-}
-
-std::string LogPagesTest::Buttons(HWND page, const std::vector<int>& ids) const
-{
-    std::string state;
-    for (int id : ids)
-        state += IsWindowEnabled(GetDlgItem(page, id)) ? '1' : '0';
-    return state;
 }
 
 void LogPagesTest::ReportSendEntry(DWORD jobId, int kind, const char* name, const char* fileList) const

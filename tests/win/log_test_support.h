@@ -80,12 +80,24 @@ protected:
     HWND List(HWND page) const { return GetDlgItem(page, IDC_LOG_LIST); }
     // Every row as its seven texts; one column of every row.
     std::vector<std::vector<std::string>> Rows(HWND page) const;
-    std::vector<std::string> Column(HWND page, int column) const;
+    std::vector<std::string> Column(HWND page, int column) const
+    {
+        std::vector<std::string> texts;
+        for (const auto& row : Rows(page))
+            texts.push_back(row[static_cast<size_t>(column)]);
+        return texts;
+    }
     // Selects exactly these rows, as clicks would.
     void SelectRows(HWND page, const std::vector<int>& rows) const;
     void Click(HWND page, int buttonId) const { SendMessageA(GetDlgItem(page, buttonId), BM_CLICK, 0, 0); }
     // The buttons' enabled states: 1 enabled, 0 not.
-    std::string Buttons(HWND page, const std::vector<int>& ids) const;
+    std::string Buttons(HWND page, const std::vector<int>& ids) const
+    {
+        std::string state;
+        for (int id : ids)
+            state += IsWindowEnabled(GetDlgItem(page, id)) ? '1' : '0';
+        return state;
+    }
     // The engine reports a send-log entry changed, straight to the page.
     void ReportSendEntry(DWORD jobId, int kind, const char* name, const char* fileList = nullptr) const;
     // Clicks the button (double-clicks the row, as a real mouse would) and answers every
