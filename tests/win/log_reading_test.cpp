@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/module_state.h"
-#include "logs/log_status_texts.h"
 #include "log_test_support.h"
 
 using namespace logtest;
@@ -126,21 +124,6 @@ TEST_F(LogReadingTest, AnEngineThatRefusesTheLogsLeavesTheListsEmpty)
     EXPECT_TRUE(Rows(RecvPage()).empty());
     EXPECT_TRUE(Rows(SendPage()).empty());
     m_engine = opened;
-}
-
-TEST_F(LogReadingTest, AStringTableWithoutCompleteIsReported)
-{
-    CModuleState stringless = *AfxGetStaticModuleState();
-    stringless.m_hResource = GetModuleHandleA("VOVADO32.dll");
-    {
-        CModuleStateGuard guard(&stringless);
-        BoxAnswerer answerer(IDOK);
-        EXPECT_FALSE(LoadLogStatusTexts());
-        ASSERT_EQ(1u, answerer.Boxes().size());
-        EXPECT_EQ("Could not load string IDS_STATUS_COMPLETE.\n", answerer.Boxes()[0].text);
-    }
-    EXPECT_TRUE(LoadLogStatusTexts());
-    EXPECT_EQ("Complete", g_strComplete);
 }
 
 TEST_F(LogReadingTest, AReportWithAnImpossibleDateAndAnOverlongNameStillGetsItsRow)
