@@ -8,28 +8,25 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "send_fax_fixture.h"
+#include "log_test_support.h"
 
 using namespace testsupport;
 
 namespace {
 
-class StatusWindowTest : public SettingsTest {
+class StatusWindowTest : public logtest::LogPagesTest {
 protected:
     void SetUp() override
     {
-        SettingsTest::SetUp();
+        LogPagesTest::SetUp();
         m_module = LoadLibraryA("RWFaxDlg.dll");
-        m_host = FrameworkWindowObject(
-            CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_TRUE(m_module && m_host.hWnd);
+        ASSERT_NE(nullptr, m_module);
     }
     void TearDown() override
     {
         if (m_module)
             FreeLibrary(m_module);  // the status window goes with the module
-        DestroyWindow(m_host.hWnd);
-        SettingsTest::TearDown();
+        LogPagesTest::TearDown();
     }
     // The module's exports.
     void Show(SEND_FAX* job, FAXENGINE engine = 5)
@@ -67,7 +64,6 @@ protected:
     }
 
     HMODULE m_module = nullptr;
-    FAXHOSTWND m_host = {};
 };
 
 // The window only reads the texts of the record it is shown.
@@ -146,27 +142,22 @@ TEST_F(StatusWindowTest, ShowsFillTheFieldsAndUpdatesChangeOneFieldEach)
 
 TEST_F(StatusWindowTest, AbortCancelsTheJobOfTheLastShowAndHides)
 {
-    TempFolder store;
-    sendfaxtest::StandInEngine engine(store.Path());
     // Two waiting jobs; the window is shown for the first, then for the second.
-    SEND_FAX first = Job("Ann", "", "5551212");
-    STANDIN_CALL(FaxInitSendStruct)(engine.Handle(), &first);
-    first.nYear = 2099, first.nMonth = 1, first.nDay = 1;
-    SEND_FAX second = first;
-    ASSERT_NE(0u, STANDIN_CALL(FaxSchedule)(engine.Handle(), &first));
-    ASSERT_NE(0u, STANDIN_CALL(FaxSchedule)(engine.Handle(), &second));
-    Show(&first, engine.Handle());
-    Show(&second, engine.Handle());
+    WriteJobs({logtest::At(logtest::Job(1, FAXLOG_WAITING), 2099, 1, 1),
+               logtest::At(logtest::Job(2, FAXLOG_WAITING), 2099, 1, 1)});
+    SEND_FAX first = Job("Ann"), second = Job("Ann");
+    first.dwJobID = 1, second.dwJobID = 2;
+    Show(&first, m_engine);
+    Show(&second, m_engine);
     HWND window = StatusWindow();
     SendDlgItemMessageA(window, IDC_STATUS_ABORT, BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_TRUE(IsWindow(window));
-    for (const SEND_FAX* job : {&second, &first}) {
-        SEND_FAX* found = nullptr;
-        ASSERT_EQ(1u, STANDIN_CALL(FaxLogFind)(engine.Handle(), &found, job->dwJobID));
-        EXPECT_EQ(job == &second ? FAXLOG_FAILED : FAXLOG_WAITING, found->nLogType);
-        GlobalFree(GlobalHandle(found));
-    }
+    SEND_FAX record;
+    ASSERT_TRUE(EngineJob(2, record));
+    EXPECT_EQ(FAXLOG_FAILED, record.nLogType);
+    ASSERT_TRUE(EngineJob(1, record));
+    EXPECT_EQ(FAXLOG_WAITING, record.nLogType);
 }
 
 TEST_F(StatusWindowTest, UnloadingTheModuleWithTheWindowShownTakesTheWindowAlong)
