@@ -21,11 +21,6 @@ using standintest::PostClick;
 namespace {
 
 std::vector<std::pair<UINT, ULONG_PTR>> g_help;
-BOOL RecordHelp(HWND, const char*, UINT command, ULONG_PTR data)
-{
-    g_help.emplace_back(command, data);
-    return TRUE;
-}
 
 class SendLogPageTest : public LogPagesTest {
 protected:
@@ -234,7 +229,10 @@ TEST_F(SendLogPageTest, ResendingRestoresTheFullResolutionDocumentOrSaysWhyNot)
 TEST_F(SendLogPageTest, EachPageOpensItsOwnHelp)
 {
     g_help.clear();
-    CWinApp::SetHelpCall(&RecordHelp);
+    CWinApp::SetHelpCall([](HWND, const char*, UINT command, ULONG_PTR data) {
+        g_help.emplace_back(command, data);
+        return TRUE;
+    });
     OpenSheet();
     RecvPage();
     m_sheet->PressButton(PSBTN_HELP);
