@@ -5,13 +5,15 @@
 
 #include "send/fmf_path.h"
 
-TEST(FmfPathTest, ExtensionOfTheFileNameBecomesFmf)
+TEST(FmfPathTest, ExtensionOfTheFileNameBecomesFmfWithinTheLongestPath)
 {
-    struct Case {
-        std::string tif;
-        std::string fmf;
-    };
-    const Case cases[] = {
+    // A path of the longest length keeps its length; anything past it is cut before the
+    // extension is replaced; a name that would grow past it has no fmf name at all.
+    const std::string longest = "C:\\" + std::string(kMaxFaxPathLength - 7, 'a') + ".tif";
+    const std::string longestFmf = longest.substr(0, longest.size() - 3) + "fmf";
+    const struct {
+        std::string tif, fmf;
+    } cases[] = {
         {"C:\\My Fax\\Fax Outbox\\abc123.tif", "C:\\My Fax\\Fax Outbox\\abc123.fmf"},
         {"doc.tiff", "doc.fmf"},
         {"doc.", "doc.fmf"},
@@ -19,25 +21,10 @@ TEST(FmfPathTest, ExtensionOfTheFileNameBecomesFmf)
         {"C:\\fax.d\\doc", "C:\\fax.d\\doc.fmf"},  // a dot in a folder name is no extension
         {"doc", "doc.fmf"},
         {"", ".fmf"},
+        {longest, longestFmf},
+        {longest + std::string(5000, 'b'), longestFmf},
+        {"C:\\" + std::string(kMaxFaxPathLength - 5, 'a') + ".t", ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.fmf, FmfPathFor(c.tif)) << c.tif;
-}
-
-TEST(FmfPathTest, PathsStayWithinTheLongestPath)
-{
-    // A path of the longest length keeps its length.
-    std::string longest = "C:\\" + std::string(kMaxFaxPathLength - 7, 'a') + ".tif";
-    ASSERT_EQ(kMaxFaxPathLength, longest.size());
-    std::string fmf = FmfPathFor(longest);
-    EXPECT_EQ(kMaxFaxPathLength, fmf.size());
-    EXPECT_EQ(".fmf", fmf.substr(fmf.size() - 4));
-
-    // Anything past the longest length is cut before the extension is replaced.
-    EXPECT_EQ(fmf, FmfPathFor(longest + std::string(5000, 'b')));
-
-    // A name that would grow past it has no fmf name at all.
-    std::string growing = "C:\\" + std::string(kMaxFaxPathLength - 5, 'a') + ".t";
-    ASSERT_EQ(kMaxFaxPathLength, growing.size());
-    EXPECT_EQ("", FmfPathFor(growing));
+    for (const auto& c : cases)
+        EXPECT_EQ(c.fmf, FmfPathFor(c.tif)) << c.tif.size();
 }

@@ -5,175 +5,135 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "res/resource.h"
-#include "send_fax_fixture.h"
+#include "log_test_support.h"
 
 using namespace testsupport;
 
 namespace {
 
-class StatusWindowTest : public SettingsTest {
+class StatusWindowTest : public logtest::LogPagesTest {
 protected:
     void SetUp() override
     {
-        SettingsTest::SetUp();
+        LogPagesTest::SetUp();
         m_module = LoadLibraryA("RWFaxDlg.dll");
         ASSERT_NE(nullptr, m_module);
-        m_show = Get<PFN_FaxDLL_ShowFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_ShowFaxStatus, 12));
-        m_update = Get<PFN_FaxDLL_UpdateFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_UpdateFaxStatus, 12));
-        m_hide = Get<PFN_FaxDLL_HideFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_HideFaxStatus, 4));
-        ASSERT_TRUE(m_show && m_update && m_hide);
-        m_host = FrameworkWindowObject(
-            CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_NE(nullptr, m_host.hWnd);
     }
     void TearDown() override
     {
         if (m_module)
             FreeLibrary(m_module);  // the status window goes with the module
-        if (m_host.hWnd)
-            DestroyWindow(m_host.hWnd);
-        SettingsTest::TearDown();
+        LogPagesTest::TearDown();
     }
-    template <typename T>
-    T Get(const char* name)
+    // The module's exports.
+    void Show(SEND_FAX* job, FAXENGINE engine = 5)
     {
-        return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
+        LoadedLibraryCall<PFN_FaxDLL_ShowFaxStatus>("RWFaxDlg.dll", FAXDLL_EXPORT_NAME(FaxDLL_ShowFaxStatus, 12))(
+            &m_host, engine, job);
     }
-
+    static void Update(int code, int value)
+    {
+        LoadedLibraryCall<PFN_FaxDLL_UpdateFaxStatus>("RWFaxDlg.dll", FAXDLL_EXPORT_NAME(FaxDLL_UpdateFaxStatus, 12))(
+            0, code, value);
+    }
+    static BOOL Hide()
+    {
+        return LoadedLibraryCall<PFN_FaxDLL_HideFaxStatus>("RWFaxDlg.dll", FAXDLL_EXPORT_NAME(FaxDLL_HideFaxStatus, 4))(0);
+    }
     // The module's status window: the popup owned by the host window.
-    struct StatusSearch {
-        HWND owner, found;
-    };
-    static BOOL CALLBACK FindStatus(HWND window, LPARAM context)
-    {
-        auto* search = reinterpret_cast<StatusSearch*>(context);
-        if (GetWindow(window, GW_OWNER) != search->owner || WindowText(window) != "Fax Status")
-            return TRUE;
-        search->found = window;
-        return FALSE;
-    }
     HWND StatusWindow() const
     {
-        StatusSearch search = {m_host.hWnd, nullptr};
-        EnumThreadWindows(GetCurrentThreadId(), &StatusWindowTest::FindStatus, reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        for (HWND window = FindWindowExA(nullptr, nullptr, nullptr, "Fax Status"); window;
+             window = FindWindowExA(nullptr, window, nullptr, "Fax Status"))
+            if (GetWindow(window, GW_OWNER) == m_host.hWnd)
+                return window;
+        return nullptr;
     }
-    std::string Text(int id) const { return WindowText(GetDlgItem(StatusWindow(), id)); }
-    int Progress() const
+    // Name, company, fax, phone, subject, station id, status, speed, page, then the progress.
+    std::vector<std::string> Fields() const
     {
-        return static_cast<int>(SendDlgItemMessageA(StatusWindow(), IDC_STATUS_PROGRESS, PBM_GETPOS, 0, 0));
+        std::vector<std::string> texts;
+        for (int id : {IDC_STATUS_NAME, IDC_STATUS_COMPANY, IDC_STATUS_FAX, IDC_STATUS_PHONE, IDC_STATUS_SUBJECT,
+                       IDC_STATUS_STATIONID, IDC_STATUS_STATUS, IDC_STATUS_BAUD, IDC_STATUS_PAGE})
+            texts.push_back(WindowText(GetDlgItem(StatusWindow(), id)));
+        texts.push_back(std::to_string(SendDlgItemMessageA(StatusWindow(), IDC_STATUS_PROGRESS, PBM_GETPOS, 0, 0)));
+        return texts;
     }
 
     HMODULE m_module = nullptr;
-    PFN_FaxDLL_ShowFaxStatus m_show = nullptr;
-    PFN_FaxDLL_UpdateFaxStatus m_update = nullptr;
-    PFN_FaxDLL_HideFaxStatus m_hide = nullptr;
-    FAXHOSTWND m_host = {};
 };
 
 // The window only reads the texts of the record it is shown.
-SEND_FAX Job(const char* name, DWORD id = 0)
+SEND_FAX Job(const char* name, const char* company = "", const char* fax = "", const char* phone = "",
+             const char* subject = "")
 {
-    char* empty = const_cast<char*>("");
     SEND_FAX job = {};
     job.szDestName = const_cast<char*>(name);
-    job.szToCompany = job.szDestFax = job.szDestPhone = job.szSubject = empty;
-    job.dwJobID = id;
+    job.szToCompany = const_cast<char*>(company);
+    job.szDestFax = const_cast<char*>(fax);
+    job.szDestPhone = const_cast<char*>(phone);
+    job.szSubject = const_cast<char*>(subject);
     return job;
 }
 
 }  // namespace
 
-TEST_F(StatusWindowTest, UpdateAndHideBeforeTheFirstShowDoNothing)
+TEST_F(StatusWindowTest, ShowsFillTheFieldsAndUpdatesChangeOneFieldEach)
 {
-    m_update(0, FAXSTATUS_PAGE, 2);
-    EXPECT_EQ(0, m_hide(0));
+    // Before the first show, updates and hiding do nothing.
+    Update(FAXSTATUS_PAGE, 2);
+    EXPECT_EQ(0, Hide());
     EXPECT_EQ(nullptr, StatusWindow());
-}
 
-TEST_F(StatusWindowTest, FirstShowFillsTheFieldsFromTheJobAndTheSettings)
-{
     WriteRegistryString(HKEY_CURRENT_USER, kSettingsKey, "Sender Fax ID", "+1 425 555 0100");
-    SEND_FAX job = Job("Ann Smith", 77);
-    job.szToCompany = const_cast<char*>("Acme");
-    job.szDestFax = const_cast<char*>("9,5551212");
-    job.szDestPhone = const_cast<char*>("555-1313");
-    job.szSubject = const_cast<char*>("100% done & %s %d");
-    m_show(&m_host, 5, &job);
-    HWND status = StatusWindow();
-    ASSERT_NE(nullptr, status);
-    EXPECT_TRUE(IsWindowVisible(status));
-    EXPECT_EQ("Ann Smith", Text(IDC_STATUS_NAME));
-    EXPECT_EQ("Acme", Text(IDC_STATUS_COMPANY));
-    EXPECT_EQ("9,5551212", Text(IDC_STATUS_FAX));
-    EXPECT_EQ("555-1313", Text(IDC_STATUS_PHONE));
-    EXPECT_EQ("100% done & %s %d", Text(IDC_STATUS_SUBJECT));
-    EXPECT_EQ("+1 425 555 0100", Text(IDC_STATUS_STATIONID));
-    EXPECT_EQ("Fax Modem Initializing...", Text(IDC_STATUS_STATUS));
-    EXPECT_EQ("", Text(IDC_STATUS_BAUD));
-    EXPECT_EQ("", Text(IDC_STATUS_PAGE));
-    EXPECT_EQ(0, Progress());
-}
-
-TEST_F(StatusWindowTest, UpdateCodesChangeTheirFieldOnly)
-{
-    SEND_FAX job = Job("Ann", 1);
-    m_show(&m_host, 5, &job);
-    ASSERT_NE(nullptr, StatusWindow());
-
-    m_update(0, FAXSTATUS_PAGE, 2);  // before any total: of 0
-    EXPECT_EQ("Page 2 of 0", Text(IDC_STATUS_PAGE));
-    m_update(0, FAXSTATUS_TOTAL_PAGES, 5);
-    EXPECT_EQ("Page 2 of 0", Text(IDC_STATUS_PAGE));  // the total alone changes no text
-    m_update(0, FAXSTATUS_PAGE, 2);
-    EXPECT_EQ("Page 2 of 5", Text(IDC_STATUS_PAGE));
-    m_update(0, FAXSTATUS_BAUD_RATE, 14400);
-    EXPECT_EQ("14400", Text(IDC_STATUS_BAUD));
-    m_update(0, FAXSTATUS_STATUS_TEXT, IDS_FAX_TRANSMIT_OK);
-    EXPECT_EQ("Fax Transmission Successful.", Text(IDC_STATUS_STATUS));
-    m_update(0, FAXSTATUS_STATUS_TEXT, 1);  // no such string: empty
-    EXPECT_EQ("", Text(IDC_STATUS_STATUS));
-    m_update(0, FAXSTATUS_PROGRESS, 40);
-    EXPECT_EQ(40, Progress());
-    m_update(0, 99, 12345);  // unknown code: nothing changes
-    EXPECT_EQ("14400", Text(IDC_STATUS_BAUD));
-    EXPECT_EQ("Page 2 of 5", Text(IDC_STATUS_PAGE));
-    EXPECT_EQ(40, Progress());
-    EXPECT_EQ("Ann", Text(IDC_STATUS_NAME));
-}
-
-TEST_F(StatusWindowTest, LaterShowsReuseTheWindowRefreshAndResetProgress)
-{
-    SEND_FAX first = Job("First", 1), second = Job("Second", 2);
-    m_show(&m_host, 5, &first);
+    SEND_FAX job = Job("Ann Smith", "Acme", "9,5551212", "555-1313", "100% done & %s %d");
+    Show(&job);
     HWND window = StatusWindow();
     ASSERT_NE(nullptr, window);
-    m_update(0, FAXSTATUS_TOTAL_PAGES, 3);
-    m_update(0, FAXSTATUS_BAUD_RATE, 9600);
-    m_update(0, FAXSTATUS_PROGRESS, 70);
+    EXPECT_TRUE(IsWindowVisible(window));
+    std::vector<std::string> fields = {"Ann Smith",       "Acme", "9,5551212", "555-1313",
+                                       "100% done & %s %d", "+1 425 555 0100", "Fax Modem Initializing...",
+                                       "",                "",     "0"};
+    EXPECT_EQ(fields, Fields());
+    const struct {
+        int code, value;
+        size_t field;  // in Fields(); the others stay
+        const char* text;
+    } updates[] = {
+        {FAXSTATUS_PAGE, 2, 8, "Page 2 of 0"},  // before any total
+        {FAXSTATUS_TOTAL_PAGES, 5, 8, "Page 2 of 0"},  // the total alone changes no text
+        {FAXSTATUS_PAGE, 2, 8, "Page 2 of 5"},
+        {FAXSTATUS_BAUD_RATE, 14400, 7, "14400"},
+        {FAXSTATUS_STATUS_TEXT, IDS_FAX_TRANSMIT_OK, 6, "Fax Transmission Successful."},
+        {FAXSTATUS_STATUS_TEXT, 1, 6, ""},  // no such string
+        {FAXSTATUS_PROGRESS, 40, 9, "40"},
+        {99, 12345, 0, "Ann Smith"},  // unknown code
+    };
+    for (const auto& update : updates) {
+        Update(update.code, update.value);
+        fields[update.field] = update.text;
+        EXPECT_EQ(fields, Fields()) << update.code << " " << update.value;
+    }
 
-    EXPECT_NE(0, m_hide(0));  // it was visible
+    // Hidden and shown again: the same window, filled again for the new job, progress
+    // back to 0; the previous job's total stays.
+    EXPECT_NE(0, Hide());
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(0, m_hide(0));  // already hidden
-
-    m_show(&m_host, 5, &second);
+    EXPECT_EQ(0, Hide());  // already hidden
+    SEND_FAX second = Job("Second");
+    Show(&second);
     EXPECT_EQ(window, StatusWindow());
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ("Second", Text(IDC_STATUS_NAME));
-    EXPECT_EQ("", Text(IDC_STATUS_BAUD));
-    EXPECT_EQ("Fax Modem Initializing...", Text(IDC_STATUS_STATUS));
-    EXPECT_EQ(0, Progress());
-    m_update(0, FAXSTATUS_PAGE, 1);  // the total of the previous job is kept
-    EXPECT_EQ("Page 1 of 3", Text(IDC_STATUS_PAGE));
-
+    Update(FAXSTATUS_PAGE, 1);
+    EXPECT_EQ((std::vector<std::string>{"Second", "", "", "", "", "+1 425 555 0100", "Fax Modem Initializing...", "",
+                                        "Page 1 of 5", "0"}),
+              Fields());
     // A null record leaves the texts empty.
-    m_show(&m_host, 5, nullptr);
-    EXPECT_EQ("", Text(IDC_STATUS_NAME));
-    EXPECT_EQ("", Text(IDC_STATUS_STATUS));
-    EXPECT_EQ("", Text(IDC_STATUS_STATIONID));
-
+    Show(nullptr);
+    EXPECT_EQ((std::vector<std::string>{"", "", "", "", "", "", "", "", "", "0"}), Fields());
     // Escape hides without destroying.
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_TRUE(IsWindow(window));
@@ -182,51 +142,36 @@ TEST_F(StatusWindowTest, LaterShowsReuseTheWindowRefreshAndResetProgress)
 
 TEST_F(StatusWindowTest, AbortCancelsTheJobOfTheLastShowAndHides)
 {
-    TempFolder store;
-    sendfaxtest::StandInEngine engine(store.Path());
     // Two waiting jobs; the window is shown for the first, then for the second.
-    SEND_FAX first = Job("Ann");
-    first.szDestFax = const_cast<char*>("5551212");
-    STANDIN_CALL(FaxInitSendStruct)(engine.Handle(), &first);
-    first.nYear = 2099;
-    first.nMonth = 1;
-    first.nDay = 1;
-    SEND_FAX second = first;
-    ASSERT_NE(0u, STANDIN_CALL(FaxSchedule)(engine.Handle(), &first));
-    ASSERT_NE(0u, STANDIN_CALL(FaxSchedule)(engine.Handle(), &second));
-    ASSERT_NE(first.dwJobID, second.dwJobID);
-
-    m_show(&m_host, engine.Handle(), &first);
-    m_show(&m_host, engine.Handle(), &second);
+    WriteJobs({logtest::At(logtest::Job(1, FAXLOG_WAITING), 2099, 1, 1),
+               logtest::At(logtest::Job(2, FAXLOG_WAITING), 2099, 1, 1)});
+    SEND_FAX first = Job("Ann"), second = Job("Ann");
+    first.dwJobID = 1, second.dwJobID = 2;
+    Show(&first, m_engine);
+    Show(&second, m_engine);
     HWND window = StatusWindow();
-    ASSERT_NE(nullptr, window);
     SendDlgItemMessageA(window, IDC_STATUS_ABORT, BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_TRUE(IsWindow(window));
-
-    for (const SEND_FAX* job : {&second, &first}) {
-        SEND_FAX* found = nullptr;
-        ASSERT_EQ(1u, STANDIN_CALL(FaxLogFind)(engine.Handle(), &found, job->dwJobID));
-        EXPECT_EQ(job == &second ? FAXLOG_FAILED : FAXLOG_WAITING, found->nLogType);
-        GlobalFree(GlobalHandle(found));
-    }
+    SEND_FAX record;
+    ASSERT_TRUE(EngineJob(2, record));
+    EXPECT_EQ(FAXLOG_FAILED, record.nLogType);
+    ASSERT_TRUE(EngineJob(1, record));
+    EXPECT_EQ(FAXLOG_WAITING, record.nLogType);
 }
 
 TEST_F(StatusWindowTest, UnloadingTheModuleWithTheWindowShownTakesTheWindowAlong)
 {
     SEND_FAX job = Job("Ann");
-    m_show(&m_host, 0, &job);
+    Show(&job, 0);
     HWND window = StatusWindow();
     ASSERT_TRUE(IsWindowVisible(window));
-
     ASSERT_TRUE(FreeLibrary(m_module));
     m_module = nullptr;
     EXPECT_EQ(nullptr, GetModuleHandleA("RWFaxDlg.dll"));
     EXPECT_FALSE(IsWindow(window));
-
     // The process goes on, and the next load starts over with a window of its own.
     m_module = LoadLibraryA("RWFaxDlg.dll");
-    ASSERT_NE(nullptr, m_module);
-    Get<PFN_FaxDLL_ShowFaxStatus>(FAXDLL_EXPORT_NAME(FaxDLL_ShowFaxStatus, 12))(&m_host, 0, &job);
+    Show(&job, 0);
     EXPECT_NE(nullptr, StatusWindow());
 }

@@ -1,10 +1,13 @@
 // The log pages where the list and the engine change under the user's hands: which actions
 // each row's status allows, wherever the Status column stands; entries the engine lost;
 // rows that come and go while Delete asks; logs longer than the engine's 16-bit count, and
-// an engine that never ends its blocks.
+// an engine that never ends its blocks. How the pages read the logs (the order of the kinds
+// and entries, status texts, dates of held jobs, receptions in progress, change reports),
+// and the receive page's own actions: showing, deleting and forwarding received faxes.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,9 @@
 #include "log_test_support.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
+#include "standins/dialog_script.h"
+#include "standins/tiff/tiff_document.h"
+#include "tiff_test_files.h"
 
 using namespace logtest;
 using namespace testsupport;
@@ -27,19 +33,56 @@ protected:
         LogPagesTest::TearDown();
     }
 
-    // Drags the Status column's header past the last column, as the user would.
-    void DragStatusColumnToTheEnd(HWND page) const
+    // Opens the page; with column 6, drags the Status column's header past the last column.
+    HWND PageWithStatusIn(int statusColumn, bool sendPage)
     {
-        HWND list = List(page);
-        HWND header = ListView_GetHeader(list);
+        OpenSheet();
+        HWND page = sendPage ? SendPage() : RecvPage();
+        HWND header = ListView_GetHeader(List(page));
         int right = 0;
         for (int column = 0; column < 7; ++column)
-            right += ListView_GetColumnWidth(list, column);
-        const int from = listtest::HeaderItemMiddle(header, 0);
-        listtest::PressHeader(header, from);
-        listtest::MoveOnHeader(header, (from + right) / 2);
-        listtest::MoveOnHeader(header, right + 10);
-        listtest::ReleaseHeader(header, right + 10);
+            right += ListView_GetColumnWidth(List(page), column);
+        if (statusColumn == 6) {
+            const int from = listtest::HeaderItemMiddle(header, 0);
+            listtest::PressHeader(header, from);
+            listtest::MoveOnHeader(header, (from + right) / 2);
+            listtest::MoveOnHeader(header, right + 10);
+            listtest::ReleaseHeader(header, right + 10);
+        }
+        return page;
+    }
+    struct Selection {
+        std::vector<int> rows;
+        const char* buttons;
+    };
+    void ExpectButtons(HWND page, const std::vector<Selection>& selections, const std::vector<int>& ids,
+                       int statusColumn)
+    {
+        for (const auto& selection : selections) {
+            SelectRows(page, selection.rows);
+            EXPECT_EQ(selection.buttons, Buttons(page, ids))
+                << "column " << statusColumn << ", " << selection.rows.size() << " rows";
+        }
+    }
+};
+
+class LogReadingTest : public LogPagesTest {};
+
+class RecvLogPageTest : public LogPagesTest {
+protected:
+    // The engine's copy of a received fax's document.
+    std::string StoredDocument(DWORD jobId) const
+    {
+        char name[40];
+        std::snprintf(name, sizeof name, "\\Received\\R%08u.tif", static_cast<unsigned>(jobId));
+        return StoreFolder() + name;
+    }
+    // The host's name of it, without extension.
+    static std::string InboxName(DWORD jobId)
+    {
+        char name[32];
+        std::snprintf(name, sizeof name, "\\R%08u", static_cast<unsigned>(jobId));
+        return g_strInboxDir + name;
     }
 };
 
@@ -48,31 +91,28 @@ protected:
 TEST_F(LogPageCasesTest, TheSendPageGoesByEachRowsStatusWhereverTheStatusColumnStands)
 {
     for (int statusColumn : {0, 6}) {
-        LogJob held = Job(4, FAXLOG_WAITING, "Held");
+        LogJob held = At(Job(4, FAXLOG_WAITING, "Held"), 2026, 3, 1);
         held.held = true;
-        held.year = 2026;
         WriteJobs({Job(1, FAXLOG_FAILED, "Failed"), Job(2, FAXLOG_SENT, "Sent", "C:\\Out\\A1.tif"),
-                   Job(3, FAXLOG_WAITING, "Pending"), held});
+                   Job(3, FAXLOG_WAITING, "Pending", "C:\\Out\\B7.fmf"), held, At(Job(9, FAXLOG_WAITING, "Busy"), 2027, 1, 1)});
         m_requests.clear();
-        OpenSheet();
-        HWND page = SendPage();
-        if (statusColumn == 6)
-            DragStatusColumnToTheEnd(page);
-        ASSERT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold"}), Column(page, statusColumn));
+        HWND page = PageWithStatusIn(statusColumn, true);
+        ASSERT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold", "Pending"}),
+                  Column(page, statusColumn));
         EXPECT_EQ("00000", Buttons(page, kSendButtons));
-        ReportSendEntry(9, FAXLOG_SENDING, "Busy");  // row 4, being sent
-        const struct {
-            std::vector<int> rows;
-            const char* buttons;  // Resend, Reschedule, Hold, Release, Delete
-        } selections[] = {{{0}, "10001"}, {{1}, "10001"}, {{2}, "01101"}, {{3}, "01011"},
-                          {{2, 3}, "00001"}, {{}, "00000"}, {{4}, "00001"}};
-        for (const auto& selection : selections) {
-            SelectRows(page, selection.rows);
-            EXPECT_EQ(selection.buttons, Buttons(page, kSendButtons))
-                << "column " << statusColumn << ", " << selection.rows.size() << " rows";
-        }
-        EXPECT_TRUE(DoubleClickAnswering(page, 1, IDOK).empty());
-        EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_VIEW, g_strSentDir + "\\A1.qoi"}}), m_requests);
+        ReportSendEntry(9, FAXLOG_SENDING, "Busy", "C:\\Out\\C3.fmf");  // row 4, now being sent
+        // Resend, Reschedule, Hold, Release, Delete
+        ExpectButtons(page,
+                      {{{0}, "10001"}, {{1}, "10001"}, {{2}, "01101"}, {{3}, "01011"}, {{2, 3}, "00001"},
+                       {{}, "00000"}, {{4}, "00001"}},
+                      kSendButtons, statusColumn);
+        // A double click shows the document of a sent or a waiting job, not of one being
+        // sent nor of one without a document.
+        for (int row : {1, 2, 4, 0})
+            EXPECT_TRUE(DoubleClickAnswering(page, row).empty());
+        EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_VIEW, g_strSentDir + "\\A1.qoi"},
+                                            {WM_FAXDOC_VIEW, g_strOutboxDir + "\\B7.qoi"}}),
+                  m_requests);
 
         // Each entry goes as the kind its status tells; a held job as one in transmission,
         // which is not where the engine keeps it.
@@ -80,9 +120,7 @@ TEST_F(LogPageCasesTest, TheSendPageGoesByEachRowsStatusWhereverTheStatusColumnS
         SelectRows(page, {0, 1, 2, 3});
         EXPECT_TRUE(ClickAnswering(page, IDC_SENDLOG_DELETE, IDOK).empty());
         EXPECT_EQ(1u, Rows(page).size());  // the row being sent, which was not selected
-        SEND_FAX record;
-        EXPECT_FALSE(EngineJob(1, record) || EngineJob(2, record) || EngineJob(3, record));
-        EXPECT_TRUE(EngineJob(4, record));
+        EXPECT_EQ((std::vector<DWORD>{4}), Remaining({1, 2, 3, 4}));
         m_sheet.reset();
     }
 }
@@ -94,31 +132,23 @@ TEST_F(LogPageCasesTest, TheReceivePageGoesByEachRowsStatusWhereverTheStatusColu
     AddReceived("Broken", "555 0102", nullptr, 1, FAXRECEIVE_FAILED);
     AddReceived("Coming", "555 0103", nullptr, 3, FAXRECEIVE_IN_PROGRESS);
     for (int statusColumn : {0, 6}) {
-        OpenSheet();
-        HWND page = RecvPage();
-        if (statusColumn == 6)
-            DragStatusColumnToTheEnd(page);
+        HWND page = PageWithStatusIn(statusColumn, false);
         ASSERT_EQ((std::vector<std::string>{"Complete", "Complete", "Error", "Receiving"}), Column(page, statusColumn));
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_RECVLOG_PRINT)));
-        const struct {
-            std::vector<int> rows;
-            const char* buttons;  // Forward, Delete
-        } selections[] = {{{}, "00"}, {{0}, "11"}, {{0, 1}, "01"}, {{0, 2}, "01"}, {{3}, "00"}, {{1, 3}, "00"}};
-        for (const auto& selection : selections) {
-            SelectRows(page, selection.rows);
-            EXPECT_EQ(selection.buttons, Buttons(page, kRecvButtons))
-                << "column " << statusColumn << ", " << selection.rows.size() << " rows";
-        }
-        auto boxes = DoubleClickAnswering(page, 2, IDOK);
+        // Forward, Delete
+        ExpectButtons(page, {{{}, "00"}, {{0}, "11"}, {{0, 1}, "01"}, {{0, 2}, "01"}, {{3}, "00"}, {{1, 3}, "00"}},
+                      kRecvButtons, statusColumn);
+        auto boxes = DoubleClickAnswering(page, 2);
         ASSERT_EQ(1u, boxes.size());
         EXPECT_EQ("There was an error receiving this document.  It cannot be viewed.", boxes[0].text);
+        EXPECT_TRUE(m_requests.empty());
         m_sheet.reset();
     }
 }
 
 TEST_F(LogPageCasesTest, AnEntryTheEngineLostIsReportedAndEndsTheAction)
 {
-    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_SENT, "Two"), Job(3, FAXLOG_SENT, "Three")});
+    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_SENT, "Two", "C:\\Out\\A2.tif"), Job(3, FAXLOG_SENT, "Three")});
     const DWORD received = AddReceived("Sender", "555 0100", nullptr, 1, 0);
     WriteSettingNumber(kConfirmDeletes, 0);
     OpenSheet();
@@ -129,19 +159,19 @@ TEST_F(LogPageCasesTest, AnEntryTheEngineLostIsReportedAndEndsTheAction)
     const struct {
         bool sendPage;
         std::vector<int> rows;
-        int button;
-    } actions[] = {{true, {0, 1, 2}, IDC_SENDLOG_DELETE}, {false, {0}, IDC_RECVLOG_FORWARD}};
+        int button;  // 0: a double click on the first row
+    } actions[] = {{true, {1}, 0}, {true, {0, 1, 2}, IDC_SENDLOG_DELETE}, {false, {0}, IDC_RECVLOG_FORWARD}};
     for (const auto& action : actions) {
         HWND page = action.sendPage ? SendPage() : RecvPage();
         SelectRows(page, action.rows);
-        auto boxes = ClickAnswering(page, action.button, IDOK);
+        auto boxes = action.button ? ClickAnswering(page, action.button, IDOK) : DoubleClickAnswering(page, 1);
         ASSERT_EQ(1u, boxes.size()) << action.button;
         EXPECT_EQ("Could not locate specified log file.", boxes[0].text);
     }
+    EXPECT_TRUE(m_requests.empty());
     // Delete goes from the last selected row to the first and stops at the lost one.
     EXPECT_EQ((std::vector<std::string>{"One", "Two"}), Column(SendPage(), 4));
-    SEND_FAX record;
-    EXPECT_TRUE(EngineJob(1, record));
+    EXPECT_EQ((std::vector<DWORD>{1}), Remaining({1, 3}));
 }
 
 TEST_F(LogPageCasesTest, DeleteTakesTheRowsSelectedWhenTheUserConfirms)
@@ -152,29 +182,27 @@ TEST_F(LogPageCasesTest, DeleteTakesTheRowsSelectedWhenTheUserConfirms)
         std::vector<std::string> rowsLeft;
         std::vector<int> entriesLeft;
     } cases[] = {
-        {0, {"Third"}, {2}},            // a row above the selected one
+        {0, {"Third"}, {2}},              // a row above the selected one
         {1, {"First", "Third"}, {0, 2}},  // the selected row itself: nothing else goes
     };
     for (const auto& c : cases) {
-        std::vector<DWORD> ids;
+        std::vector<DWORD> ids, expected;
         for (const char* name : {"First", "Second", "Third"})
             ids.push_back(AddReceived(name, "555 0100", nullptr, 1, 0));
+        for (int i : c.entriesLeft)
+            expected.push_back(ids[static_cast<size_t>(i)]);
         RunEngine();
         OpenSheet();
         HWND page = RecvPage();
         SelectRows(page, {1});
         ClickAnswering(page, IDC_RECVLOG_DELETE, IDOK, [&] {
             FaxLogDelete(m_engine, ids[static_cast<size_t>(c.removedWhileAsked)], FAXLOG_RECEIVED);
-            StepEngine();
+            RunEngine(1);
         });
         EXPECT_EQ(c.rowsLeft, Column(page, 4)) << "removed " << c.removedWhileAsked;
-        std::vector<DWORD> expected;
-        for (int i : c.entriesLeft)
-            expected.push_back(ids[static_cast<size_t>(i)]);
-        const std::vector<DWORD> left = Remaining(ids);
-        EXPECT_EQ(expected, left) << "removed " << c.removedWhileAsked;
+        EXPECT_EQ(expected, Remaining(ids)) << "removed " << c.removedWhileAsked;
         m_sheet.reset();
-        for (DWORD id : left)
+        for (DWORD id : expected)
             FaxLogDelete(m_engine, id, FAXLOG_RECEIVED);
         RunEngine();
     }
@@ -182,17 +210,11 @@ TEST_F(LogPageCasesTest, DeleteTakesTheRowsSelectedWhenTheUserConfirms)
 
 TEST_F(LogPageCasesTest, EveryEntryOfALongLogIsShownAndAnEngineThatNeverEndsIsLeft)
 {
-    auto holdInMemory = LoadedLibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInHoldInMemory");
     auto addEntry =
         LoadedLibraryCall<DWORD(WINAPI*)(FAXENGINE, const SEND_FAX*)>("VOVADO32.dll", "FaxStandInAddLogEntry");
-    auto neverEnd = LoadedLibraryCall<void(WINAPI*)(DWORD)>("VOVADO32.dll", "FaxStandInNeverEndLogs");
-    const struct {
-        int entries;
-        bool endless;
-    } cases[] = {{33000, false}, {25, true}};
-    for (const auto& c : cases) {
-        holdInMemory();
-        for (int i = 0; i < c.entries; ++i) {
+    for (int entries : {33000, 25}) {
+        LoadedLibraryCall<void(WINAPI*)()>("VOVADO32.dll", "FaxStandInHoldInMemory")();
+        for (int i = 0; i < entries; ++i) {
             std::string name = "Sender " + std::to_string(i);
             SEND_FAX record = {};
             record.szDestName = &name[0];
@@ -200,29 +222,14 @@ TEST_F(LogPageCasesTest, EveryEntryOfALongLogIsShownAndAnEngineThatNeverEndsIsLe
             record.nYear = 2025, record.nMonth = 3, record.nDay = 1;
             ASSERT_NE(0u, addEntry(m_engine, &record));
         }
-        neverEnd(c.endless ? 1 : 0);
+        LoadedLibraryCall<void(WINAPI*)(DWORD)>("VOVADO32.dll", "FaxStandInNeverEndLogs")(entries == 25);
         OpenSheet();
-        HWND list = List(RecvPage());
-        ASSERT_EQ(c.entries, ListView_GetItemCount(list)) << c.entries;
-        auto name = [&](int row) {
-            char text[32] = {};
-            ListView_GetItemText(list, row, 4, text, sizeof text);
-            return std::string(text);
-        };
-        EXPECT_EQ("Sender 0", name(0));
-        EXPECT_EQ("Sender " + std::to_string(c.entries - 1), name(c.entries - 1));
+        const auto names = Column(RecvPage(), 4);
+        ASSERT_EQ(static_cast<size_t>(entries), names.size());
+        EXPECT_EQ("Sender 0", names.front());
+        EXPECT_EQ("Sender " + std::to_string(entries - 1), names.back());
         m_sheet.reset();
     }
-}
-
-TEST_F(LogPageCasesTest, AJobBeingSentIsListedThoughTheEngineOpensItsLogWithZero)
-{
-    LogJob due = Job(1, FAXLOG_WAITING, "Ann");
-    due.cover = "cover";
-    WriteJobs({due});
-    StepEngine();  // the transmission starts
-    OpenSheet();
-    EXPECT_EQ((std::vector<std::string>{"Sending"}), Column(SendPage(), 0));
 }
 
 TEST_F(LogPageCasesTest, AChangedEntryTakesItsRowsPlaceAsANewRowThatIsNotSelected)
@@ -231,11 +238,199 @@ TEST_F(LogPageCasesTest, AChangedEntryTakesItsRowsPlaceAsANewRowThatIsNotSelecte
     OpenSheet();
     HWND page = SendPage();
     SelectRows(page, {1});
-    ASSERT_TRUE(IsEnabled(page, IDC_SENDLOG_HOLD));
-
+    ASSERT_EQ("01101", Buttons(page, kSendButtons));
     // The engine starts the selected job: it must not be offered for holding any more.
     ReportSendEntry(2, FAXLOG_SENDING, "Pending");
     EXPECT_EQ((std::vector<std::string>{"Complete", "Sending", "Pending"}), Column(page, 0));
     EXPECT_EQ(-1, ListView_GetNextItem(List(page), -1, LVNI_SELECTED));
-    EXPECT_FALSE(IsEnabled(page, IDC_SENDLOG_HOLD));
+    EXPECT_EQ("00000", Buttons(page, kSendButtons));
+}
+
+TEST_F(LogReadingTest, SendLogListsFailedSentWaitingAndSendingJobsInThatOrder)
+{
+    LogJob sent = Job(1, FAXLOG_SENT, "Sent");
+    sent.totalPages = 4;
+    LogJob pending = At(Job(3, FAXLOG_WAITING, "Pending"), 2025, 4, 1, 14, 5, 9);
+    pending.company = "Pending Ltd", pending.fax = "555 013";
+    // Held for 5 March 2025: the engine keeps it a year ahead.
+    LogJob held = At(Job(4, FAXLOG_WAITING, "Held"), 2026, 3, 5);
+    held.held = true;
+    // Due now: the engine's next step starts sending it, and then opens its log with 0.
+    LogJob due = At(Job(5, FAXLOG_WAITING, "Due"), 2025, 3, 10, 11);
+    due.cover = "cover";
+    WriteJobs({sent, Job(2, FAXLOG_FAILED, "Failed"), pending, held, due});
+    RunEngine(1);
+
+    OpenSheet();
+    HWND page = SendPage();
+    const auto rows = Rows(page);
+    ASSERT_EQ(5u, rows.size());
+    EXPECT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold", "Sending"}), Column(page, 0));
+    EXPECT_EQ((std::vector<std::string>{"Failed", "Sent", "Pending", "Held", "Due"}), Column(page, 4));
+    EXPECT_EQ((std::vector<std::string>{"Pending", LocalDate(2025, 4, 1), LocalTime(14, 5, 9), "1", "Pending",
+                                        "Pending Ltd", "555 013"}),
+              rows[2]);
+    EXPECT_EQ("4", rows[1][3]);
+    EXPECT_EQ(LocalDate(2025, 3, 5), rows[3][1]);  // the day it was held for
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_SENDLOG_PRINT)));
+}
+
+TEST_F(LogReadingTest, AReceptionInProgressShowsReceivingItsPagesSoFarAndNoCompany)
+{
+    SetNow(2025, 3, 10, 8, 15, 0);
+    AddReceived("Done", "555 0200", nullptr, 3, 0);
+    AddReceived("Broken", "555 0201", nullptr, 2, FAXRECEIVE_FAILED);
+    AddReceived("Coming", "555 0202", nullptr, 5, FAXRECEIVE_IN_PROGRESS);
+    RunEngine(1);  // one page of the reception in progress arrives
+    OpenSheet();
+    EXPECT_EQ((std::vector<std::vector<std::string>>{
+                  {"Complete", LocalDate(2025, 3, 10), LocalTime(8, 15, 0), "3", "Done", "", "555 0200"},
+                  {"Error", LocalDate(2025, 3, 10), LocalTime(8, 15, 0), "2", "Broken", "", "555 0201"},
+                  {"Receiving", LocalDate(2025, 3, 10), LocalTime(8, 15, 0), "1", "Coming", "", "555 0202"}}),
+              Rows(RecvPage()));
+}
+
+TEST_F(LogReadingTest, ChangeReportsReplaceRowsInPlaceAddNewOnesAndRemoveGoneOnes)
+{
+    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_SENT, "Two"), Job(6, FAXLOG_RECEIVED, "In")});
+    OpenSheet();
+    HWND recvPage = RecvPage(), sendPage = SendPage();
+    char name[] = "New";
+    SEND_FAX record = {};
+    record.szDestName = name;
+    // The send page takes reports straight, the receive page by its message too; each
+    // page takes only its own kinds and known codes, and ignores a missing record.
+    const struct {
+        bool send;
+        DWORD id;
+        int kind;
+        int state;
+        DWORD code;
+        std::vector<std::string> statuses, names;
+    } reports[] = {
+        {true, 2, FAXLOG_FAILED, 0, FAXLOG_CHANGE_UPDATED, {"Complete", "Error"}, {"One", "New"}},
+        {true, 9, FAXLOG_WAITING, 0, FAXLOG_CHANGE_UPDATED, {"Complete", "Error", "Pending"}, {"One", "New", "New"}},
+        // a transmission that failed while being sent
+        {true, 9, FAXLOG_SENDING, 0, FAXLOG_CHANGE_UPDATED, {"Complete", "Error", "Error"}, {"One", "New", "New"}},
+        {true, 10, FAXLOG_RECEIVED, 0, FAXLOG_CHANGE_UPDATED, {"Complete", "Error", "Error"}, {"One", "New", "New"}},
+        {true, 10, FAXLOG_SENT, 0, 7, {"Complete", "Error", "Error"}, {"One", "New", "New"}},
+        {true, 0, 0, 0, FAXLOG_CHANGE_UPDATED, {"Complete", "Error", "Error"}, {"One", "New", "New"}},
+        {true, 1, FAXLOG_SENT, 0, FAXLOG_CHANGE_REMOVED, {"Error", "Error"}, {"New", "New"}},
+        {false, 42, FAXLOG_RECEIVED, FAXSTATE_RECEIVING, FAXLOG_CHANGE_UPDATED, {"Complete", "Receiving"}, {"In", "New"}},
+        {false, 43, FAXLOG_SENT, 0, FAXLOG_CHANGE_UPDATED, {"Complete", "Receiving"}, {"In", "New"}},
+        {false, 0, 0, 0, FAXLOG_CHANGE_UPDATED, {"Complete", "Receiving"}, {"In", "New"}},
+        {false, 42, FAXLOG_RECEIVED, 0, FAXLOG_CHANGE_REMOVED, {"Complete"}, {"In"}},
+    };
+    for (const auto& report : reports) {
+        record.dwJobID = report.id;
+        record.nLogType = static_cast<int16_t>(report.kind);
+        record.nState = static_cast<int16_t>(report.state);
+        record.nError = report.send ? 1 : 0;
+        SEND_FAX* sent = report.id ? &record : nullptr;
+        if (report.send)
+            g_pSendLogPage->OnLogChanged(sent, report.code);
+        else
+            SendMessageA(recvPage, WM_RECVLOG_NOTIFY, reinterpret_cast<WPARAM>(sent), report.code);
+        HWND page = report.send ? sendPage : recvPage;
+        EXPECT_EQ(report.statuses, Column(page, 0)) << report.id << " " << report.kind << " " << report.code;
+        EXPECT_EQ(report.names, Column(page, 4)) << report.id << " " << report.kind << " " << report.code;
+    }
+}
+
+TEST_F(LogReadingTest, ReportsBeforeTheSendPageWasShownWaitForItToReadTheLog)
+{
+    WriteJobs({Job(1, FAXLOG_SENT, "One")});
+    OpenSheet();
+    RecvPage();
+    ReportSendEntry(5, FAXLOG_SENT, "Five");
+    EXPECT_EQ((std::vector<std::string>{"One"}), Column(SendPage(), 4));
+}
+
+TEST_F(LogReadingTest, AnEngineThatRefusesTheLogsLeavesTheListsEmpty)
+{
+    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_RECEIVED, "Two")});
+    const FAXENGINE opened = m_engine;
+    m_engine = 0;  // a handle the engine never gave out
+    OpenSheet();
+    EXPECT_TRUE(Rows(RecvPage()).empty());
+    EXPECT_TRUE(Rows(SendPage()).empty());
+    m_engine = opened;
+}
+
+TEST_F(LogReadingTest, AReportWithAnImpossibleDateAndAnOverlongNameStillGetsItsRow)
+{
+    OpenSheet();
+    HWND page = SendPage();
+    std::string longName(5000, 'N');
+    SEND_FAX record = {};
+    record.dwJobID = 3;
+    record.nLogType = FAXLOG_SENT;
+    record.nYear = -1, record.nMonth = 13, record.nDay = 40, record.nHour = 99, record.nMinute = -7;
+    record.nTotPages = -2;
+    record.szDestName = &longName[0];
+    g_pSendLogPage->OnLogChanged(&record, FAXLOG_CHANGE_UPDATED);
+    EXPECT_EQ((std::vector<std::vector<std::string>>{{"Complete", "", "", "-2", longName, "", ""}}), Rows(page));
+}
+
+TEST_F(RecvLogPageTest, ADoubleClickShowsAReceivedFaxAndDeleteTakesItsDocument)
+{
+    ASSERT_TRUE(WriteFileBytes(Document("fax.tif"), testfiles::MakeTiff(2)));
+    const DWORD first = AddReceived("First", "555 0100", Document("fax.tif").c_str(), 0, 0);
+    const DWORD second = AddReceived("Second", "555 0101", Document("fax.tif").c_str(), 0, 0);
+    OpenSheet();
+    HWND page = RecvPage();
+    EXPECT_TRUE(DoubleClickAnswering(page, 0).empty());
+    SelectRows(page, {1});
+    auto boxes = ClickAnswering(page, IDC_RECVLOG_DELETE, IDOK);
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("Are you sure you want to delete the selected log?", boxes[0].text);
+    EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_VIEW, InboxName(first) + ".qoi"},
+                                        {WM_FAXDOC_REMOVED, InboxName(second)}}),
+              m_requests);
+    EXPECT_EQ((std::vector<std::string>{"First"}), Column(page, 4));
+    EXPECT_FALSE(PathExists(StoredDocument(second)));
+    EXPECT_TRUE(PathExists(StoredDocument(first)));
+    EXPECT_EQ((std::vector<DWORD>{first}), Remaining({first, second}));
+}
+
+TEST_F(RecvLogPageTest, AFaxIsForwardedAsATiffDocumentOrAsItIsWhenItCannotBeRead)
+{
+    const std::string damaged("FF*\0\xff\xff\xff\x7f damaged", 16);
+    for (bool readable : {true, false}) {
+        ASSERT_TRUE(WriteFileBytes(Document("fax.tif"), testfiles::MakeTiff(3, /*bigEndian=*/true)));
+        const DWORD received = AddReceived("Sender", "555 0100", Document("fax.tif").c_str(), 0, 0);
+        const std::string stored = StoredDocument(received);
+        ASSERT_EQ("FF", ReadFileBytes(stored).substr(0, 2));
+        ASSERT_TRUE(readable || WriteFileBytes(stored, damaged));
+        OpenSheet();
+        HWND page = RecvPage();
+        SelectRows(page, {0});
+        std::string forwarded;
+        BoxAnswerer complaints(IDOK);
+        // The Send Fax dialog opens on the document; the user cancels it.
+        standintest::DialogScript script({{IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
+                                               forwarded = ReadFileBytes(stored);
+                                               // Only the typing row: a forwarded fax has no recipient yet.
+                                               EXPECT_EQ(1, standintest::ListRowCount(dialog, IDC_SENDFAX_SENDLIST));
+                                               standintest::PostClick(dialog, IDCANCEL);
+                                           }}});
+        Click(page, IDC_RECVLOG_FORWARD);
+        ASSERT_EQ(1u, script.Done());
+        m_sheet.reset();
+        FaxLogDelete(m_engine, received, FAXLOG_RECEIVED);
+        if (!readable) {
+            EXPECT_EQ(damaged, forwarded);
+            ASSERT_FALSE(complaints.Boxes().empty());
+            EXPECT_EQ("Cannot read fax file " + stored + ".", complaints.Boxes()[0].text);
+            continue;
+        }
+        EXPECT_TRUE(complaints.Boxes().empty());
+        EXPECT_EQ("II", forwarded.substr(0, 2));
+        tiff::Document document;
+        ASSERT_TRUE(tiff::ReadDocument(forwarded, document));
+        ASSERT_EQ(3u, document.pages.size());
+        for (size_t p = 0; p < 3; ++p)
+            EXPECT_EQ(std::string({static_cast<char>(p + 1), static_cast<char>(0xA0 + p)}),
+                      document.pages[p].chunks.at(0));
+    }
 }

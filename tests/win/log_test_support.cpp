@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 
 #include "engine/engine_memory.h"
@@ -25,6 +24,13 @@ T EngineCall(const char* name)
     return LoadedLibraryCall<T>("VOVADO32.dll", name);
 }
 
+SYSTEMTIME MakeTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    SYSTEMTIME time = {static_cast<WORD>(year), static_cast<WORD>(month), 0, static_cast<WORD>(day),
+                       static_cast<WORD>(hour), static_cast<WORD>(minute), static_cast<WORD>(second), 0};
+    return time;
+}
+
 SYSTEMTIME g_now;
 SYSTEMTIME FixedNow() { return g_now; }
 
@@ -34,67 +40,27 @@ std::string JobFileText(const LogJob& job)
     std::snprintf(start, sizeof start, "%04d-%02d-%02d %02d:%02d:%02d", job.year, job.month, job.day, job.hour,
                   job.minute, job.second);
     std::string text = "[Job]\r\n";
-    auto line = [&](const char* key, const std::string& value) { text += std::string(key) + "=" + value + "\r\n"; };
+    auto line = [&](const char* key, const std::string& value) {
+        if (!value.empty())
+            text += std::string(key) + "=" + value + "\r\n";
+    };
     line("JobID", std::to_string(job.id));
     line("LogType", std::to_string(job.kind));
     line("State", std::to_string(job.state));
     line("Error", std::to_string(job.error));
     line("Start", start);
     line("TotalPages", std::to_string(job.totalPages));
-    line("ReceivedPages", std::to_string(job.receivedPages));
+    line("ReceivedPages", "0");
     line("DestName", job.name);
     line("DestFax", job.fax);
     line("ToCompany", job.company);
-    if (!job.fileList.empty())
-        line("FileList", job.fileList);
-    if (job.held)
-        line("UserDefined", "On Hold");
-    else if (!job.userDefined.empty())
-        line("UserDefined", job.userDefined);
-    if (!job.cover.empty())
-        line("Cover", job.cover);
+    line("FileList", job.fileList);
+    line("UserDefined", job.held ? "On Hold" : "");
+    line("Cover", job.cover);
     return text;
 }
 
-std::string ItemText(HWND list, int row, int column)
-{
-    std::vector<char> text(8192);
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = text.data();
-    item.cchTextMax = static_cast<int>(text.size());
-    LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    // A cut text need not be terminated: the length tells where it ends.
-    return std::string(text.data(), static_cast<size_t>(std::max<LRESULT>(0, std::min<LRESULT>(length, 8191))));
-}
-
 thread_local BoxAnswerer* t_answerer = nullptr;
-
-// The icon a message box shows, as its MB_ICON style; 0 for none or another.
-BOOL CALLBACK FindIcon(HWND child, LPARAM context)
-{
-    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-        return TRUE;
-    *reinterpret_cast<HICON*>(context) = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-    return FALSE;
-}
-
-UINT IconStyle(HWND box)
-{
-    HICON icon = nullptr;
-    EnumChildWindows(box, &FindIcon, reinterpret_cast<LPARAM>(&icon));
-    if (!icon)
-        return 0;
-    if (icon == LoadIconA(nullptr, IDI_HAND))
-        return MB_ICONSTOP;
-    if (icon == LoadIconA(nullptr, IDI_EXCLAMATION))
-        return MB_ICONEXCLAMATION;
-    if (icon == LoadIconA(nullptr, IDI_ASTERISK))
-        return MB_ICONINFORMATION;
-    if (icon == LoadIconA(nullptr, IDI_QUESTION))
-        return MB_ICONQUESTION;
-    return 0xFFFFFFFF;
-}
 }  // namespace
 
 LogJob Job(uint32_t id, int kind, const std::string& name, const std::string& fileList)
@@ -115,18 +81,6 @@ LogJob At(LogJob job, int year, int month, int day, int hour, int minute, int se
     return job;
 }
 
-SYSTEMTIME MakeTime(int year, int month, int day, int hour, int minute, int second)
-{
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    time.wSecond = static_cast<WORD>(second);
-    return time;
-}
-
 std::string LocalDate(int year, int month, int day)
 {
     const SYSTEMTIME date = MakeTime(year, month, day);
@@ -135,11 +89,19 @@ std::string LocalDate(int year, int month, int day)
     return text;
 }
 
+std::string LocalTime(int hour, int minute, int second)
+{
+    const SYSTEMTIME time = MakeTime(2025, 1, 1, hour, minute, second);
+    char text[80] = {};
+    FormatLocalTime(&time, text, sizeof text);
+    return text;
+}
+
 LRESULT CALLBACK LogPagesTest::HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<LogPagesTest*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self && (message == WM_FAXDOC_REMOVED || message == WM_FAXDOC_VIEW)) {
-        self->m_requests.push_back({message, lParam ? reinterpret_cast<const char*>(lParam) : "<null>"});
+        self->m_requests.emplace_back(message, lParam ? reinterpret_cast<const char*>(lParam) : "<null>");
         return 0;
     }
     if (message == kEngineMessage) {
@@ -163,19 +125,14 @@ void LogPagesTest::SetUp()
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = kHostClass;
     RegisterClassA(&windowClass);
-    m_host = FrameworkWindowObject(
-        CreateWindowA(kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
-                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+    m_host = FrameworkWindowObject(CreateWindowA(kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                                 nullptr, GetModuleHandleA(nullptr), nullptr));
     ASSERT_NE(nullptr, m_host.hWnd);
     SetWindowLongPtrA(m_host.hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-
     CreateDirectoryA(StoreFolder().c_str(), nullptr);
     SetNow(2025, 3, 10, 12, 0, 0);
-    auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
-    auto open = EngineCall<FAXENGINE(WINAPI*)(HWND, UINT)>("FaxStandInOpen");
-    ASSERT_TRUE(setStore && open);
-    ASSERT_NE(0u, setStore(StoreFolder().c_str()));
-    m_engine = open(m_host.hWnd, kEngineMessage);
+    ASSERT_NE(0u, EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder")(StoreFolder().c_str()));
+    m_engine = EngineCall<FAXENGINE(WINAPI*)(HWND, UINT)>("FaxStandInOpen")(m_host.hWnd, kEngineMessage);
     g_bNotifyOnCompletion = 0;
 }
 
@@ -210,79 +167,31 @@ void LogPagesTest::SetNow(int year, int month, int day, int hour, int minute, in
     EngineCall<void(WINAPI*)(const SYSTEMTIME*)>("FaxStandInSetClock")(&g_now);
 }
 
-void LogPagesTest::RunEngine()
+void LogPagesTest::RunEngine(int steps)
 {
     auto tick = EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInTick");
-    for (int step = 0; step < 100 && tick(m_engine); ++step) {
+    for (int step = 0; step < steps && tick(m_engine); ++step) {
     }
 }
-
-void LogPagesTest::StepEngine() { EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInTick")(m_engine); }
 
 std::vector<std::vector<std::string>> LogPagesTest::Rows(HWND page) const
 {
-    HWND list = List(page);
-    std::vector<std::vector<std::string>> rows;
-    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        std::vector<std::string> texts;
-        for (int column = 0; column < 7; ++column)
-            texts.push_back(ItemText(list, row, column));
-        rows.push_back(texts);
-    }
+    std::vector<std::vector<std::string>> rows(static_cast<size_t>(ListView_GetItemCount(List(page))));
+    std::vector<char> text(8192);
+    for (size_t row = 0; row < rows.size(); ++row)
+        for (int column = 0; column < 7; ++column) {
+            text[0] = 0;
+            ListView_GetItemText(List(page), static_cast<int>(row), column, text.data(), 8192);
+            rows[row].push_back(text.data());
+        }
     return rows;
-}
-
-std::vector<std::string> LogPagesTest::Column(HWND page, int column) const
-{
-    std::vector<std::string> texts;
-    for (const auto& row : Rows(page))
-        texts.push_back(row[static_cast<size_t>(column)]);
-    return texts;
-}
-
-DWORD LogPagesTest::RowJobId(HWND page, int row) const
-{
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    SendMessageA(List(page), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return static_cast<DWORD>(item.lParam);
 }
 
 void LogPagesTest::SelectRows(HWND page, const std::vector<int>& rows) const
 {
-    LVITEMA none = {};
-    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(List(page), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-    for (int row : rows) {
-        LVITEMA selected = {};
-        selected.stateMask = LVIS_SELECTED;
-        selected.state = LVIS_SELECTED;
-        SendMessageA(List(page), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&selected));
-    }
-}
-
-void LogPagesTest::DoubleClickRow(HWND page, int row) const
-{
-    HWND list = List(page);
-    RECT rect = {};
-    rect.left = LVIR_LABEL;
-    SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
-    LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
-    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
-}
-
-std::string LogPagesTest::Buttons(HWND page, const std::vector<int>& ids) const
-{
-    std::string state;
-    for (int id : ids)
-        state += IsEnabled(page, id) ? '1' : '0';
-    return state;
+    ListView_SetItemState(List(page), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    for (int row : rows)
+        ListView_SetItemState(List(page), row, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 void LogPagesTest::ReportSendEntry(DWORD jobId, int kind, const char* name, const char* fileList) const
@@ -303,10 +212,16 @@ std::vector<AnsweredBox> LogPagesTest::ClickAnswering(HWND page, int buttonId, i
     return answerer.Boxes();
 }
 
-std::vector<AnsweredBox> LogPagesTest::DoubleClickAnswering(HWND page, int row, int answer)
+std::vector<AnsweredBox> LogPagesTest::DoubleClickAnswering(HWND page, int row)
 {
-    BoxAnswerer answerer(answer);
-    DoubleClickRow(page, row);
+    BoxAnswerer answerer(IDOK);
+    HWND list = List(page);
+    RECT rect = {};
+    ListView_EnsureVisible(list, row, FALSE);
+    ListView_GetItemRect(list, row, &rect, LVIR_LABEL);
+    LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        SendMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     return answerer.Boxes();
 }
 
@@ -363,15 +278,11 @@ LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam)
     HWND window = reinterpret_cast<HWND>(wParam);
     // Only message boxes have the static text 0xFFFF; the sheet and its pages do not.
     if (code == HCBT_ACTIVATE && self && GetDlgItem(window, 0xFFFF)) {
-        AnsweredBox box;
-        box.text = MessageBoxText(window);
-        box.caption = WindowText(window);
-        box.icon = IconStyle(window);
-        box.answer = self->m_boxes.empty() ? self->m_firstAnswer : IDOK;
+        const int answer = self->m_boxes.empty() ? self->m_firstAnswer : IDOK;
         if (self->m_boxes.empty() && self->m_whileFirstOpen)
             self->m_whileFirstOpen();
-        self->m_boxes.push_back(box);
-        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(box.answer), 0);
+        self->m_boxes.push_back({MessageBoxText(window), WindowText(window)});
+        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(answer), 0);
     }
     return CallNextHookEx(self ? self->m_hook : nullptr, code, wParam, lParam);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "RWFaxDlg.h"
@@ -28,21 +29,18 @@ struct LogJob {
     std::string name = "Ann Archer";
     std::string fax = "555 0101";
     std::string company = "Archer & Sons";
-    std::string fileList;      // empty: no document
-    std::string userDefined;   // empty: no user text
-    bool held = false;         // user text "On Hold"
-    std::string cover;         // a cover page lets a job without document be sent
+    std::string fileList;  // empty: no document
+    bool held = false;     // user text "On Hold"
+    std::string cover;     // a cover page lets a job without document be sent
     int totalPages = 1;
-    int receivedPages = 0;
 };
 
-// A job of this kind with the state and error the engine gives such a job.
+// A job of this kind with the state and error the engine gives such a job, started then.
 LogJob Job(uint32_t id, int kind, const std::string& name = "Ann Archer", const std::string& fileList = "");
-// The job started at this time.
 LogJob At(LogJob job, int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
-SYSTEMTIME MakeTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
-// A day as the pages show it in the user's format.
+// A day and a time as the pages show them in the user's format.
 std::string LocalDate(int year, int month, int day);
+std::string LocalTime(int hour, int minute, int second);
 
 // The send page's Resend, Reschedule, Hold, Release, Delete; the receive page's Forward, Delete.
 inline const std::vector<int> kSendButtons = {IDC_SENDLOG_RESEND, IDC_SENDLOG_RESCHEDULE, IDC_SENDLOG_HOLD,
@@ -50,18 +48,12 @@ inline const std::vector<int> kSendButtons = {IDC_SENDLOG_RESEND, IDC_SENDLOG_RE
 inline const std::vector<int> kRecvButtons = {IDC_RECVLOG_FORWARD, IDC_RECVLOG_DELETE};
 
 // A request the module sent the host window: the message and the path it pointed to.
-struct HostRequest {
-    UINT message;
-    std::string path;
-    bool operator==(const HostRequest& other) const { return message == other.message && path == other.path; }
-};
+using HostRequest = std::pair<UINT, std::string>;
 
 // The texts of a message box the test answered.
 struct AnsweredBox {
     std::string text;
     std::string caption;
-    UINT icon = 0;
-    int answer = IDOK;
 };
 
 class LogPagesTest : public testsupport::SettingsTest {
@@ -73,10 +65,9 @@ protected:
     void WriteJobs(const std::vector<LogJob>& jobs);
     // The module's and the engine's clock.
     void SetNow(int year, int month, int day, int hour, int minute, int second);
-    // Gives the engine time until it has nothing left to do, or for one step; its events
-    // reach the pages.
-    void RunEngine();
-    void StepEngine();
+    // Gives the engine this many steps at most, fewer when it has nothing left to do; its
+    // events reach the pages.
+    void RunEngine(int steps = 100);
 
     // The sheet, created modeless; the send page is created when first shown.
     void OpenSheet()
@@ -87,26 +78,34 @@ protected:
     HWND RecvPage() { return m_sheet->SetActivePage(0), m_sheet->RecvLog().m_hWnd; }
     HWND SendPage() { return m_sheet->SetActivePage(1), m_sheet->SendLog().m_hWnd; }
     HWND List(HWND page) const { return GetDlgItem(page, IDC_LOG_LIST); }
-    // Every row as its seven texts; the job id of a row.
+    // Every row as its seven texts; one column of every row.
     std::vector<std::vector<std::string>> Rows(HWND page) const;
-    std::vector<std::string> Column(HWND page, int column) const;
-    DWORD RowJobId(HWND page, int row) const;
+    std::vector<std::string> Column(HWND page, int column) const
+    {
+        std::vector<std::string> texts;
+        for (const auto& row : Rows(page))
+            texts.push_back(row[static_cast<size_t>(column)]);
+        return texts;
+    }
     // Selects exactly these rows, as clicks would.
     void SelectRows(HWND page, const std::vector<int>& rows) const;
-    // A real double click on a row of the list.
-    void DoubleClickRow(HWND page, int row) const;
     void Click(HWND page, int buttonId) const { SendMessageA(GetDlgItem(page, buttonId), BM_CLICK, 0, 0); }
-    bool IsEnabled(HWND page, int id) const { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
     // The buttons' enabled states: 1 enabled, 0 not.
-    std::string Buttons(HWND page, const std::vector<int>& ids) const;
+    std::string Buttons(HWND page, const std::vector<int>& ids) const
+    {
+        std::string state;
+        for (int id : ids)
+            state += IsWindowEnabled(GetDlgItem(page, id)) ? '1' : '0';
+        return state;
+    }
     // The engine reports a send-log entry changed, straight to the page.
     void ReportSendEntry(DWORD jobId, int kind, const char* name, const char* fileList = nullptr) const;
-    // Clicks the button (double-clicks the row) and answers every message box shown
-    // meanwhile: the first with `answer`, after `whileFirstOpen` ran, any later one with
-    // OK. Returns the boxes.
+    // Clicks the button (double-clicks the row, as a real mouse would) and answers every
+    // message box shown meanwhile: the first with `answer`, after `whileFirstOpen` ran, any
+    // later one with OK. Returns the boxes.
     std::vector<AnsweredBox> ClickAnswering(HWND page, int buttonId, int answer,
                                             std::function<void()> whileFirstOpen = {});
-    std::vector<AnsweredBox> DoubleClickAnswering(HWND page, int row, int answer);
+    std::vector<AnsweredBox> DoubleClickAnswering(HWND page, int row);
 
     // The engine's calls that only the stand-in has.
     DWORD AddReceived(const char* name, const char* fax, const char* document, SHORT pages, DWORD flags);
