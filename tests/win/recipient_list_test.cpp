@@ -14,6 +14,7 @@
 #include "list_test_support.h"
 #include "phonebook/recipient_list.h"
 #include "res/resource.h"
+#include "test_support.h"
 
 using namespace listtest;
 
@@ -30,14 +31,15 @@ public:
     std::vector<std::string> m_requests;
 };
 
+const std::vector<std::string> kEndOfEdit = {"rule without removal", "buttons"};
+
 class RecipientListTest : public testing::Test {
 protected:
     void SetUp() override { Build({10, 10, 410, 210}); }
 
     void Build(const RECT& rect)
     {
-        HWND list = CreateReportList(m_host, rect, LVS_EDITLABELS | LVS_SHOWSELALWAYS);
-        ASSERT_TRUE(m_list.SubclassWindow(list));
+        ASSERT_TRUE(m_list.SubclassWindow(CreateReportList(m_host, rect, LVS_EDITLABELS | LVS_SHOWSELALWAYS)));
         m_list.SetHighlightType(2);
         m_list.InsertColumn(0, "Name", LVCFMT_LEFT, 120);
         m_list.InsertColumn(1, "Company", LVCFMT_LEFT, 100);
@@ -52,15 +54,22 @@ protected:
         SetFocus(m_list);
     }
 
-    // The middle of a cell, in the list's client coordinates.
-    POINT CellPoint(int row, int column)
+    RECT RowRect(int row) const
     {
         RECT rect = {};
         m_list.GetItemRect(row, &rect, LVIR_BOUNDS);
-        int left = rect.left;
-        for (int col = 0; col < column; ++col)
-            left += m_list.GetColumnWidth(col);
-        return {left + m_list.GetColumnWidth(column) / 2, (rect.top + rect.bottom) / 2};
+        return rect;
+    }
+    // A point of a row `x` pixels right of its left edge, in the list's client coordinates.
+    POINT RowPoint(int row, int x) const
+    {
+        RECT rect = RowRect(row);
+        return {rect.left + x, (rect.top + rect.bottom) / 2};
+    }
+    POINT CellPoint(int row, int column) const
+    {
+        const int middles[] = {60, 170, 280};  // columns of 120, 100 and 120 pixels
+        return RowPoint(row, middles[column]);
     }
 
     void Click(POINT point)
@@ -82,18 +91,16 @@ protected:
 
     bool IsSelectedAndFocused(int row) const
     {
-        UINT mask = LVIS_SELECTED | LVIS_FOCUSED;
-        return m_list.GetItemState(row, mask) == mask;
+        return m_list.GetItemState(row, LVIS_SELECTED | LVIS_FOCUSED) == (LVIS_SELECTED | LVIS_FOCUSED);
     }
 
     // Types into the open editor and ends the edit with a key, through the framework's
     // keyboard routing.
     void TypeAndEnd(const std::string& text, UINT endKey)
     {
-        HWND editor = Editor();
-        ASSERT_NE(nullptr, editor);
-        PostChars(editor, text);
-        PostKeyDown(editor, endKey);
+        ASSERT_NE(nullptr, Editor());
+        PostChars(Editor(), text);
+        PostKeyDown(Editor(), endKey);
         EXPECT_TRUE(PumpLikeModalLoop([this] { return Editor() == nullptr; }));
     }
 
@@ -105,46 +112,36 @@ protected:
 
 TEST_F(RecipientListTest, HitTestFindsTheCellAndNothingBeyondTheRowsAndColumns)
 {
-    int column = -1;
-    EXPECT_EQ(1, m_list.HitTestCell(CellPoint(1, 2), &column));
-    EXPECT_EQ(2, column);
-    EXPECT_EQ(2, m_list.HitTestCell(CellPoint(2, 0), &column));
-    EXPECT_EQ(0, column);
-
-    // A column's span includes both its edges; the left column wins on the boundary.
-    RECT row = {};
-    m_list.GetItemRect(0, &row, LVIR_BOUNDS);
-    POINT boundary = {row.left + 120, (row.top + row.bottom) / 2};
-    EXPECT_EQ(0, m_list.HitTestCell(boundary, &column));
-    EXPECT_EQ(0, column);
-
-    POINT rightOfColumns = {row.left + 120 + 100 + 120 + 10, boundary.y};
-    EXPECT_EQ(-1, m_list.HitTestCell(rightOfColumns, &column));
-    RECT last = {};
-    m_list.GetItemRect(2, &last, LVIR_BOUNDS);
-    POINT belowRows = {CellPoint(0, 0).x, last.bottom + 5};
-    EXPECT_EQ(-1, m_list.HitTestCell(belowRows, &column));
-
-    // Clicks there open nothing.
-    Click(rightOfColumns);
-    Click(belowRows);
-    EXPECT_EQ(nullptr, Editor());
+    struct Case {
+        POINT point;
+        int row, column;
+    } const cases[] = {
+        {CellPoint(1, 2), 1, 2},
+        {CellPoint(2, 0), 2, 0},
+        {RowPoint(0, 120), 0, 0},  // a column's span includes both its edges; the left column wins
+        {RowPoint(0, 350), -1, -1},  // right of the columns
+        {{CellPoint(0, 0).x, RowRect(2).bottom + 5}, -1, -1},  // below the rows
+    };
+    for (const Case& c : cases) {
+        int column = -1;
+        EXPECT_EQ(c.row, m_list.HitTestCell(c.point, &column)) << c.point.x << "," << c.point.y;
+        if (c.row >= 0) {
+            EXPECT_EQ(c.column, column) << c.point.x << "," << c.point.y;
+        } else {
+            Click(c.point);  // opens nothing
+        }
+        EXPECT_EQ(nullptr, Editor());
+    }
 }
 
 TEST_F(RecipientListTest, AClickSelectsTheRowAndOpensAnEditorInsideTheCell)
 {
     Click(CellPoint(1, 2));
     EXPECT_TRUE(IsSelectedAndFocused(1));
-    HWND editor = Editor();
-    ASSERT_NE(nullptr, editor);
-    char text[64] = {};
-    GetWindowTextA(editor, text, sizeof text);
-    EXPECT_STREQ("555 0101", text);
-    EXPECT_EQ(editor, GetFocus());
-
-    RECT row = {};
-    m_list.GetItemRect(1, &row, LVIR_BOUNDS);
-    RECT rect = EditorRect();
+    ASSERT_NE(nullptr, Editor());
+    EXPECT_EQ("555 0101", testsupport::WindowText(Editor()));
+    EXPECT_EQ(Editor(), GetFocus());
+    RECT row = RowRect(1), rect = EditorRect();
     EXPECT_EQ(row.left + 120 + 100 + 4, rect.left);
     EXPECT_EQ(row.top, rect.top);
     EXPECT_EQ(row.bottom, rect.bottom);
@@ -172,41 +169,38 @@ TEST_F(RecipientListTest, EndingAnEditStoresTheTextAndAsksTheOwnerOnlyToKeepItsT
     Click(CellPoint(0, 2));
     TypeAndEnd("555 7777", VK_RETURN);
     EXPECT_EQ("555 7777", m_list.GetItemText(0, 2));
-    EXPECT_EQ((std::vector<std::string>{"rule without removal", "buttons"}), m_host.m_requests);
+    EXPECT_EQ(kEndOfEdit, m_host.m_requests);
 
     // Escape keeps the old text, and the owner is asked all the same.
     m_host.m_requests.clear();
     Click(CellPoint(1, 0));
     TypeAndEnd("Somebody Else", VK_ESCAPE);
     EXPECT_EQ("Ann Archer", m_list.GetItemText(1, 0));
-    EXPECT_EQ((std::vector<std::string>{"rule without removal", "buttons"}), m_host.m_requests);
+    EXPECT_EQ(kEndOfEdit, m_host.m_requests);
+
+    // Scrolling takes the focus and so ends the edit, keeping what was typed.
+    for (UINT scroll : {UINT(WM_VSCROLL), UINT(WM_HSCROLL)}) {
+        Click(CellPoint(2, 1));
+        PostChars(Editor(), "Baker Bros");
+        PumpLikeModalLoop([] { return false; }, 100);
+        SendMessageA(m_list, scroll, scroll == WM_VSCROLL ? SB_LINEDOWN : SB_LINERIGHT, 0);
+        EXPECT_EQ(nullptr, Editor()) << scroll;
+        EXPECT_EQ(m_list.m_hWnd, GetFocus());
+        EXPECT_EQ("Baker Bros", m_list.GetItemText(2, 1));
+    }
 }
 
-TEST_F(RecipientListTest, ScrollingTakesTheFocusAndSoEndsTheEdit)
-{
-    Click(CellPoint(2, 1));
-    PostChars(Editor(), "Baker Bros");
-    PumpLikeModalLoop([] { return false; }, 100);
-    SendMessageA(m_list, WM_VSCROLL, SB_LINEDOWN, 0);
-    EXPECT_EQ(nullptr, Editor());
-    EXPECT_EQ(m_list.m_hWnd, GetFocus());
-    EXPECT_EQ("Baker Bros", m_list.GetItemText(2, 1));
-
-    Click(CellPoint(2, 1));
-    ASSERT_NE(nullptr, Editor());
-    SendMessageA(m_list, WM_HSCROLL, SB_LINERIGHT, 0);
-    EXPECT_EQ(nullptr, Editor());
-}
-
-TEST_F(RecipientListTest, ANarrowColumnSelectsButOpensNoEditor)
+TEST_F(RecipientListTest, ANarrowColumnOrACellOutsideTheListOpensNoEditor)
 {
     m_list.SetColumnWidth(1, 4);
-    Click(CellPoint(2, 1));
+    Click(RowPoint(2, 121));
     EXPECT_TRUE(IsSelectedAndFocused(2));
     EXPECT_EQ(nullptr, Editor());
     EXPECT_EQ(nullptr, m_list.EditCell(2, 1));
-    EXPECT_EQ(nullptr, m_list.EditCell(2, 3));   // no such column
-    EXPECT_EQ(nullptr, m_list.EditCell(7, 0));   // no such row
+    EXPECT_EQ(nullptr, m_list.EditCell(2, 3));  // no such column
+    EXPECT_EQ(nullptr, m_list.EditCell(7, 0));  // no such row
+    EXPECT_EQ(0, SendMessageA(m_list, LVM_EDITLABELA, 1, 0));  // nor does the system's own editor open
+    EXPECT_EQ(nullptr, Editor());
     m_list.SetColumnWidth(1, 5);
     EXPECT_NE(nullptr, m_list.EditCell(2, 1));
 }
@@ -218,16 +212,9 @@ TEST_F(RecipientListTest, ACellBeyondTheRightEdgeIsScrolledIntoViewAndTheEditorS
     RECT client = {};
     GetClientRect(m_list, &client);
     ASSERT_LT(client.right, 220);
-
     ASSERT_NE(nullptr, m_list.EditCell(1, 2));
     RECT rect = EditorRect();
     EXPECT_EQ(4, rect.left);
     EXPECT_LE(rect.right, client.right);
     EXPECT_GT(GetScrollPos(m_list, SB_HORZ), 0);
-}
-
-TEST_F(RecipientListTest, TheSystemsOwnLabelEditorNeverOpens)
-{
-    EXPECT_EQ(0, SendMessageA(m_list, LVM_EDITLABELA, 1, 0));
-    EXPECT_EQ(nullptr, Editor());
 }

@@ -24,10 +24,16 @@ namespace {
 
 constexpr int kMessageBoxText = 0xFFFF;
 
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+// Whether the time, its spin, the date and its spin are enabled.
+std::vector<bool> DateTimeEnabled(HWND dialog)
+{
+    std::vector<bool> states;
+    for (int id : {IDC_SCHED_TIME, IDC_SCHED_TIMESPIN, IDC_SCHED_DATE, IDC_SCHED_DATESPIN})
+        states.push_back(IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE);
+    return states;
+}
 
 std::pair<DWORD, DWORD> Selection(HWND dialog, int id)
 {
@@ -59,6 +65,7 @@ protected:
         m_dialog.m_strName = "Ann Archer, Bob Baker";
         m_dialog.m_strFax = "555 0101, 555 0202";
         m_dialog.m_strSubject = "Quarterly figures";
+        m_dialog.m_nChoice = SCHEDULE_SEND_LATER;
     }
 
     CDSchedule m_dialog;
@@ -70,34 +77,30 @@ TEST_F(ScheduleDialogTest, OffPeakLeavesTheDateAndTimeShutUntilSendLaterIsChosen
 {
     m_dialog.m_nChoice = SCHEDULE_OFF_PEAK;
     DialogScript script({{IDC_SCHED_TIME, [](HWND dialog) {
-                              EXPECT_EQ("Fax Schedule", WindowText(dialog));
-                              EXPECT_EQ("Ann Archer, Bob Baker", ControlText(dialog, IDC_SCHED_NAME));
-                              EXPECT_EQ("555 0101, 555 0202", ControlText(dialog, IDC_SCHED_FAX));
-                              EXPECT_EQ("Quarterly figures", ControlText(dialog, IDC_SCHED_SUBJECT));
-                              EXPECT_TRUE(Checked(dialog, IDC_SCHED_OFFPEAK));
-                              EXPECT_FALSE(Checked(dialog, IDC_SCHED_SENDNOW));
-                              for (int id : {IDC_SCHED_TIME, IDC_SCHED_TIMESPIN, IDC_SCHED_DATE, IDC_SCHED_DATESPIN})
-                                  EXPECT_FALSE(Enabled(dialog, id)) << id;
+                              EXPECT_EQ("Fax Schedule|Ann Archer, Bob Baker|555 0101, 555 0202|Quarterly figures",
+                                        WindowText(dialog) + "|" + ControlText(dialog, IDC_SCHED_NAME) + "|" +
+                                            ControlText(dialog, IDC_SCHED_FAX) + "|" +
+                                            ControlText(dialog, IDC_SCHED_SUBJECT));
+                              EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_SCHED_OFFPEAK));
+                              EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_SCHED_SENDNOW));
+                              EXPECT_EQ(std::vector<bool>(4, false), DateTimeEnabled(dialog));
                               Click(dialog, IDC_SCHED_SENDLATER);
-                              for (int id : {IDC_SCHED_TIME, IDC_SCHED_TIMESPIN, IDC_SCHED_DATE, IDC_SCHED_DATESPIN})
-                                  EXPECT_TRUE(Enabled(dialog, id)) << id;
+                              EXPECT_EQ(std::vector<bool>(4, true), DateTimeEnabled(dialog));
                               Click(dialog, IDC_SCHED_HOLD);
-                              EXPECT_FALSE(Enabled(dialog, IDC_SCHED_DATE));
+                              EXPECT_EQ(std::vector<bool>(4, false), DateTimeEnabled(dialog));
                               Click(dialog, IDC_SCHED_SENDLATER);
                               PostClick(dialog, IDOK);
                           }}});
     EXPECT_EQ(IDOK, m_dialog.DoModal());
     EXPECT_EQ(script.Size(), script.Done());
     EXPECT_EQ(SCHEDULE_SEND_LATER, m_dialog.m_nChoice);
-    EXPECT_EQ("07/03/2025", m_dialog.m_strDate);
-    EXPECT_EQ("14:30:05", m_dialog.m_strTime);
+    EXPECT_EQ("07/03/2025 14:30:05", m_dialog.m_strDate + " " + m_dialog.m_strTime);
 }
 
 TEST_F(ScheduleDialogTest, TheTextsFollowTheUsersDateOrderSeparatorAndTimeFormat)
 {
     UseShortDate("dd.MM.yyyy");
     UseTimeFormat("h:mm:ss tt");
-    m_dialog.m_nChoice = SCHEDULE_SEND_LATER;
     DialogScript script({{IDC_SCHED_TIME, [](HWND dialog) {
                               EXPECT_EQ("07.03.2025", ControlText(dialog, IDC_SCHED_DATE));
                               EXPECT_EQ("2:30:05 PM", ControlText(dialog, IDC_SCHED_TIME));
@@ -106,63 +109,49 @@ TEST_F(ScheduleDialogTest, TheTextsFollowTheUsersDateOrderSeparatorAndTimeFormat
                               PostClick(dialog, IDOK);
                           }}});
     EXPECT_EQ(IDOK, m_dialog.DoModal());
-    EXPECT_EQ("29.02.2024", m_dialog.m_strDate);
-    EXPECT_EQ("12:15:00 AM", m_dialog.m_strTime);
-    EXPECT_EQ(2024, m_dialog.m_stDateTime.wYear);
-    EXPECT_EQ(2, m_dialog.m_stDateTime.wMonth);
-    EXPECT_EQ(29, m_dialog.m_stDateTime.wDay);
-    EXPECT_EQ(0, m_dialog.m_stDateTime.wHour);
-    EXPECT_EQ(15, m_dialog.m_stDateTime.wMinute);
+    EXPECT_EQ("29.02.2024 12:15:00 AM", m_dialog.m_strDate + " " + m_dialog.m_strTime);
+    const SYSTEMTIME& t = m_dialog.m_stDateTime;
+    EXPECT_EQ((std::vector<int>{2024, 2, 29, 0, 15}), (std::vector<int>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute}));
 }
 
 TEST_F(ScheduleDialogTest, AnImpossibleTimeOrDateIsRefusedReplacedAndFocusedSoTheNextOkGoesThrough)
 {
-    m_dialog.m_nChoice = SCHEDULE_SEND_LATER;
-    std::vector<std::string> messages;
-    std::string replacedTime, replacedDate;
-    bool timeFocused = false;
+    std::vector<std::string> seen;
     auto answer = [&](HWND box) {
-        messages.push_back(MessageBoxText(box));
+        seen.push_back(MessageBoxText(box));
         PostClick(box, IDOK);
     };
-    DialogScript script({{IDC_SCHED_TIME,
-                          [&](HWND dialog) {
-                              SetControlText(dialog, IDC_SCHED_TIME, "25:00:00");
-                              PostClick(dialog, IDOK);
-                          }},
+    auto type = [](int id, const char* text) {
+        return [id, text](HWND dialog) {
+            SetControlText(dialog, id, text);
+            PostClick(dialog, IDOK);
+        };
+    };
+    DialogScript script({{IDC_SCHED_TIME, type(IDC_SCHED_TIME, "25:00:00")},
                          {kMessageBoxText, answer},
                          {IDC_SCHED_TIME,
                           [&](HWND dialog) {
-                              replacedTime = ControlText(dialog, IDC_SCHED_TIME);
-                              timeFocused = GetFocus() == GetDlgItem(dialog, IDC_SCHED_TIME);
+                              seen.push_back(GetFocus() == GetDlgItem(dialog, IDC_SCHED_TIME) ? "time focused" : "");
                               Click(dialog, IDC_SCHED_SENDNOW);  // the texts are checked whatever the choice
-                              SetControlText(dialog, IDC_SCHED_DATE, "29/02/2023");
-                              PostClick(dialog, IDOK);
+                              type(IDC_SCHED_DATE, "29/02/2023")(dialog);
                           }},
                          {kMessageBoxText, answer},
-                         {IDC_SCHED_DATE, [&](HWND dialog) {
-                              replacedDate = ControlText(dialog, IDC_SCHED_DATE);
-                              PostClick(dialog, IDOK);
-                          }}});
+                         {IDC_SCHED_DATE, [](HWND dialog) { PostClick(dialog, IDOK); }}});
     EXPECT_EQ(IDOK, m_dialog.DoModal());
     EXPECT_EQ(script.Size(), script.Done());
-    EXPECT_EQ((std::vector<std::string>{"The time is invalid.", "The date is invalid."}), messages);
-    EXPECT_TRUE(timeFocused);
+    EXPECT_EQ((std::vector<std::string>{"The time is invalid.", "time focused", "The date is invalid."}), seen);
     // The current moment stands in for what was refused.
     SYSTEMTIME now = {};
     GetLocalTime(&now);
-    std::string check = replacedTime;
-    EXPECT_TRUE(CheckTimeText(check, &now, nullptr)) << replacedTime;
-    EXPECT_EQ(replacedTime, m_dialog.m_strTime);
+    std::string check = m_dialog.m_strTime;
+    EXPECT_TRUE(CheckTimeText(check, &now, nullptr)) << m_dialog.m_strTime;
     char today[64] = {};
     FormatLocalDate(&now, "dd'/'MM'/'yyyy", today, sizeof today);
-    EXPECT_EQ(today, replacedDate);
-    EXPECT_EQ(replacedDate, m_dialog.m_strDate);
+    EXPECT_EQ(today, m_dialog.m_strDate);
 }
 
 TEST_F(ScheduleDialogTest, TheSpinsStepTheFieldUnderTheCaretAndKeepItSelected)
 {
-    m_dialog.m_nChoice = SCHEDULE_SEND_LATER;
     std::string time, date;
     std::pair<DWORD, DWORD> timeSelection, dateSelection, timeAfterDate;
     DialogScript script({{IDC_SCHED_TIME, [&](HWND dialog) {
@@ -174,9 +163,8 @@ TEST_F(ScheduleDialogTest, TheSpinsStepTheFieldUnderTheCaretAndKeepItSelected)
 
                               SetControlText(dialog, IDC_SCHED_DATE, "31/12/2024");
                               SendDlgItemMessageA(dialog, IDC_SCHED_DATE, EM_SETSEL, 1, 1);  // in the day
-                              PressSpin(dialog, IDC_SCHED_DATESPIN, true);
-                              PressSpin(dialog, IDC_SCHED_DATESPIN, true);
-                              PressSpin(dialog, IDC_SCHED_DATESPIN, false);
+                              for (bool up : {true, true, false})
+                                  PressSpin(dialog, IDC_SCHED_DATESPIN, up);
                               date = ControlText(dialog, IDC_SCHED_DATE);
                               dateSelection = Selection(dialog, IDC_SCHED_DATE);
                               timeAfterDate = Selection(dialog, IDC_SCHED_TIME);

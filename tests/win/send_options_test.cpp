@@ -11,88 +11,64 @@
 using namespace testsupport;
 
 namespace {
-
 struct OptionsRun {
-    bool uncheck = false;
-    int pressed = IDOK;
+    bool click;
+    int pressed;
     int checkedAtOpen = -1;
     std::string caption;
 };
 
-// Runs the dialog; once it shows, notes its state, optionally clicks the box, and presses a
-// button. Returns the modal result.
-INT_PTR RunOptions(OptionsRun& run)
-{
-    OnNextActivation act(
-        [](HWND dialog, void* context) {
-            auto* run = static_cast<OptionsRun*>(context);
-            run->checkedAtOpen = static_cast<int>(SendDlgItemMessageA(dialog, IDC_OPTIONS_KEEPPAGES, BM_GETCHECK, 0, 0));
-            run->caption = WindowText(dialog);
-            if (run->uncheck)
-                PostMessageA(GetDlgItem(dialog, IDC_OPTIONS_KEEPPAGES), BM_CLICK, 0, 0);
-            PostMessageA(GetDlgItem(dialog, run->pressed), BM_CLICK, 0, 0);
-        },
-        &run);
-    CDSendOptions dialog;
-    return dialog.DoModal();
-}
-
-bool Stored(const char* name, DWORD* value) { return TryReadSettingNumber(name, value); }
-
 class SendOptionsTest : public SettingsTest {};
-
 }  // namespace
 
-TEST_F(SendOptionsTest, WithNothingStoredTheBoxOpensCheckedAndOkStoresKeepPages)
+TEST_F(SendOptionsTest, TheBoxStartsFromTheLogSetupDefaultAndOnlyOkStoresTheChoice)
 {
-    OptionsRun run;
-    EXPECT_EQ(IDOK, RunOptions(run));
-    EXPECT_EQ("Fax Send Options", run.caption);
-    EXPECT_EQ(BST_CHECKED, run.checkedAtOpen);
-    DWORD value = 99;
-    ASSERT_TRUE(Stored(kKeepPages, &value));
-    EXPECT_EQ(1u, value);
-    EXPECT_FALSE(Stored(kKeepAfterSend, &value));
-}
-
-TEST_F(SendOptionsTest, UncheckingStoresZeroButTheNextOpeningStartsFromTheDefaultAgain)
-{
-    OptionsRun run;
-    run.uncheck = true;
-    EXPECT_EQ(IDOK, RunOptions(run));
-    DWORD value = 99;
-    ASSERT_TRUE(Stored(kKeepPages, &value));
-    EXPECT_EQ(0u, value);
-
-    OptionsRun again;
-    RunOptions(again);
-    EXPECT_EQ(BST_CHECKED, again.checkedAtOpen);
-
-    WriteSettingNumber(kKeepAfterSend, 1);
-    OptionsRun withDefaultOne;
-    RunOptions(withDefaultOne);
-    EXPECT_EQ(BST_CHECKED, withDefaultOne.checkedAtOpen);
-}
-
-TEST_F(SendOptionsTest, TheLogSetupDefaultOfZeroOpensUncheckedAndCancelWritesNothing)
-{
-    WriteSettingNumber(kKeepAfterSend, 0);
-    OptionsRun run;
-    run.uncheck = true;  // checks it
-    run.pressed = IDCANCEL;
-    EXPECT_EQ(IDCANCEL, RunOptions(run));
-    EXPECT_EQ(BST_UNCHECKED, run.checkedAtOpen);
-    DWORD value = 0;
-    EXPECT_FALSE(Stored(kKeepPages, &value));
-
-    // Any stored number other than 1 counts as "do not keep"; a value that is no number
-    // counts as missing.
-    WriteSettingNumber(kKeepAfterSend, 7);
-    OptionsRun seven;
-    RunOptions(seven);
-    EXPECT_EQ(BST_UNCHECKED, seven.checkedAtOpen);
-    WriteSettingText(kKeepAfterSend, "0");
-    OptionsRun text;
-    RunOptions(text);
-    EXPECT_EQ(BST_CHECKED, text.checkedAtOpen);
+    struct Case {
+        int keepPagesBefore;      // -1: not stored
+        int keepAfterSend;        // the Log Setup default; -1: not stored
+        const char* keepAfterSendText;  // or stored as a text
+        bool click;
+        int pressed;
+        int checkedAtOpen;
+        int keepPagesAfter;       // -1: not stored
+    } const cases[] = {
+        {-1, -1, nullptr, false, IDOK, BST_CHECKED, 1},
+        {-1, -1, nullptr, true, IDOK, BST_CHECKED, 0},
+        {0, -1, nullptr, false, IDCANCEL, BST_CHECKED, 0},  // the last choice is not where it starts from
+        {-1, 1, nullptr, false, IDOK, BST_CHECKED, 1},
+        {-1, 0, nullptr, true, IDCANCEL, BST_UNCHECKED, -1},
+        {-1, 7, nullptr, false, IDOK, BST_UNCHECKED, 0},  // any number but 1: do not keep
+        {-1, -1, "0", false, IDOK, BST_CHECKED, 1},       // no number: as missing
+    };
+    for (const Case& c : cases) {
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepPages);
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepAfterSend);
+        if (c.keepPagesBefore >= 0)
+            WriteSettingNumber(kKeepPages, static_cast<DWORD>(c.keepPagesBefore));
+        if (c.keepAfterSend >= 0)
+            WriteSettingNumber(kKeepAfterSend, static_cast<DWORD>(c.keepAfterSend));
+        if (c.keepAfterSendText)
+            WriteSettingText(kKeepAfterSend, c.keepAfterSendText);
+        OptionsRun run{c.click, c.pressed};
+        OnNextActivation act(
+            [](HWND dialog, void* context) {
+                auto* run = static_cast<OptionsRun*>(context);
+                run->checkedAtOpen = static_cast<int>(IsDlgButtonChecked(dialog, IDC_OPTIONS_KEEPPAGES));
+                run->caption = WindowText(dialog);
+                if (run->click)
+                    PostMessageA(GetDlgItem(dialog, IDC_OPTIONS_KEEPPAGES), BM_CLICK, 0, 0);
+                PostMessageA(GetDlgItem(dialog, run->pressed), BM_CLICK, 0, 0);
+            },
+            &run);
+        CDSendOptions dialog;
+        const size_t row = static_cast<size_t>(&c - cases);
+        EXPECT_EQ(c.pressed, dialog.DoModal()) << row;
+        EXPECT_EQ("Fax Send Options", run.caption);
+        EXPECT_EQ(c.checkedAtOpen, run.checkedAtOpen) << row;
+        DWORD value = 99;
+        EXPECT_EQ(c.keepPagesAfter >= 0, TryReadSettingNumber(kKeepPages, &value)) << row;
+        if (c.keepPagesAfter >= 0) {
+            EXPECT_EQ(static_cast<DWORD>(c.keepPagesAfter), value) << row;
+        }
+    }
 }
