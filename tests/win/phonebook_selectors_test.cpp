@@ -16,16 +16,13 @@
 using namespace testsupport;
 
 namespace {
-
 class PhoneBookSelectorsTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_SORT, 10, 10,
-                                     200, 200, m_host, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_TRUE(m_combo.Attach(combo));
-        HWND list = listtest::CreateReportList(m_host, {10, 40, 410, 240}, LVS_SORTASCENDING);
-        ASSERT_TRUE(m_list.Attach(list));
+        ASSERT_TRUE(m_combo.Attach(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, 10, 10,
+                                                   200, 200, m_host, nullptr, GetModuleHandleA(nullptr), nullptr)));
+        ASSERT_TRUE(m_list.Attach(listtest::CreateReportList(m_host, {10, 40, 410, 240}, LVS_SORTASCENDING)));
         m_list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
         m_list.InsertColumn(1, "Company", LVCFMT_LEFT, 150);
     }
@@ -37,36 +34,32 @@ protected:
         m_list.Detach();
     }
 
-    std::vector<std::string> ComboTexts() const
+    // Each line as "text=name of the book it carries".
+    std::vector<std::string> Lines() const
     {
-        std::vector<std::string> texts;
-        for (int line = 0; line < m_combo.GetCount(); ++line)
-            texts.push_back(m_combo.GetLBText(line));
-        return texts;
+        std::vector<std::string> lines;
+        for (int line = 0; line < m_combo.GetCount(); ++line) {
+            PHONEBOOK_INFO info = {};
+            info.cbSize = PHONEBOOK_INFO_SIZE;
+            info.id = *BookIdOfLine(m_combo, line);
+            lines.push_back(m_combo.GetLBText(line) + "=" + (GetPhoneBookData(&info) == 0 ? info.szName : "?"));
+        }
+        return lines;
     }
-
-    // The name the library gives the book a line carries.
-    static std::string BookNameOf(const PHONEBOOK_ID* id)
+    // Each row as "name|company=first last of the entry it carries".
+    std::vector<std::string> Rows(const PHONEBOOK_ID& book) const
     {
-        if (!id)
-            return "(no identifier)";
-        PHONEBOOK_INFO info = {};
-        info.cbSize = PHONEBOOK_INFO_SIZE;
-        info.id = *id;
-        return GetPhoneBookData(&info) == 0 ? std::string(info.szName) : "(unreadable)";
-    }
-
-    // "first last" of the entry a row carries, as the library has it.
-    static std::string EntryNameOf(const PHONEBOOK_ID& book, const PHONEBOOK_ID* id)
-    {
-        if (!id)
-            return "(no identifier)";
-        PHONEBOOK_ENTRY entry = {};
-        entry.cbSize = PHONEBOOK_ENTRY_SIZE;
-        entry.id = *id;
-        if (GetPhoneBookEntryData(&book, &entry) != 0)
-            return "(unreadable)";
-        return std::string(entry.szFirstName) + " " + entry.szLastName;
+        std::vector<std::string> rows;
+        for (int row = 0; row < m_list.GetItemCount(); ++row) {
+            PHONEBOOK_ENTRY entry = {};
+            entry.cbSize = PHONEBOOK_ENTRY_SIZE;
+            entry.id = *EntryIdOfRow(m_list, row);
+            rows.push_back(m_list.GetItemText(row, 0) + "|" + m_list.GetItemText(row, 1) + "=" +
+                           (GetPhoneBookEntryData(&book, &entry) == 0
+                                ? std::string(entry.szFirstName) + " " + entry.szLastName
+                                : "?"));
+        }
+        return rows;
     }
 
     PhoneBookStore m_store;
@@ -74,30 +67,20 @@ protected:
     CComboBox m_combo;
     CListCtrl m_list;
 };
-
 }  // namespace
 
 TEST_F(PhoneBookSelectorsTest, BooksAppearByNameAndEachLineNamesItsBook)
 {
     EXPECT_EQ(0, FillBookCombo(m_combo));
-    EXPECT_EQ(0, m_combo.GetCount());
-
-    ASSERT_TRUE(m_store.WriteBook("Suppliers", {}));
-    ASSERT_TRUE(m_store.WriteBook("Customers", {{"Ann", "Archer", "", "", "555 0101"}}));
-    ASSERT_TRUE(m_store.WriteBook("archive", {}));
+    ASSERT_TRUE(m_store.WriteBook("Suppliers", {}) && m_store.WriteBook("Customers", {}) &&
+                m_store.WriteBook("archive", {}));
     EXPECT_EQ(3, FillBookCombo(m_combo));
-    EXPECT_EQ((std::vector<std::string>{"archive", "Customers", "Suppliers"}), ComboTexts());
-    for (int line = 0; line < m_combo.GetCount(); ++line)
-        EXPECT_EQ(m_combo.GetLBText(line), BookNameOf(BookIdOfLine(m_combo, line)));
-
+    EXPECT_EQ((std::vector<std::string>{"archive=archive", "Customers=Customers", "Suppliers=Suppliers"}), Lines());
     // A second fill replaces the first: no line is left over from a book that went away.
     ASSERT_TRUE(DeleteFileA(m_store.Folder().File("Suppliers.pbk").c_str()));
     EXPECT_EQ(2, FillBookCombo(m_combo));
-    EXPECT_EQ((std::vector<std::string>{"archive", "Customers"}), ComboTexts());
-    EXPECT_EQ("Customers", BookNameOf(BookIdOfLine(m_combo, 1)));
-
+    EXPECT_EQ((std::vector<std::string>{"archive=archive", "Customers=Customers"}), Lines());
     ClearBookCombo(m_combo);
-    EXPECT_EQ(0, m_combo.GetCount());
     EXPECT_EQ(nullptr, BookIdOfLine(m_combo, 0));
 }
 
@@ -108,21 +91,12 @@ TEST_F(PhoneBookSelectorsTest, EntriesShowFirstAndLastNameWithCompanyAndNameThei
                                                 {"Bob", "", "", "", ""}}));
     ASSERT_TRUE(m_store.WriteBook("Empty", {}));
     PHONEBOOK_ID customers = {}, empty = {};
-    ASSERT_TRUE(PhoneBookStore::FindBook("Customers", &customers));
-    ASSERT_TRUE(PhoneBookStore::FindBook("Empty", &empty));
-
+    ASSERT_TRUE(PhoneBookStore::FindBook("Customers", &customers) && PhoneBookStore::FindBook("Empty", &empty));
     EXPECT_EQ(3, FillEntryList(customers, m_list));
-    // The list sorts itself by name.
-    EXPECT_EQ((std::vector<std::string>{"Ann Archer", "Bob ", "Cleo Baker"}), listtest::ColumnTexts(m_list, 0));
-    EXPECT_EQ((std::vector<std::string>{"Archer & Sons", "", "Baker Bros"}), listtest::ColumnTexts(m_list, 1));
-    for (int row = 0; row < m_list.GetItemCount(); ++row)
-        EXPECT_EQ(m_list.GetItemText(row, 0), EntryNameOf(customers, EntryIdOfRow(m_list, row)));
-
+    EXPECT_EQ((std::vector<std::string>{"Ann Archer|Archer & Sons=Ann Archer", "Bob |=Bob ",
+                                        "Cleo Baker|Baker Bros=Cleo Baker"}),
+              Rows(customers));  // the list sorts itself by name
     // Another book's fill leaves nothing of the first.
     EXPECT_EQ(0, FillEntryList(empty, m_list));
-    EXPECT_EQ(0, m_list.GetItemCount());
-
-    EXPECT_EQ(3, FillEntryList(customers, m_list));
-    ClearEntryList(m_list);
     EXPECT_EQ(0, m_list.GetItemCount());
 }
