@@ -88,10 +88,6 @@ protected:
     std::unique_ptr<CDSendFax> m_dialog;
 
     static SendFaxTest* s_current;
-
-private:
-    static LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static BOOL RecordHelp(HWND, const char*, UINT command, ULONG_PTR data);
 };
 
 }  // namespace sendfaxtest
