@@ -1,6 +1,6 @@
-// Time texts: reading in 24- and 12-hour mode with the designator first or last, the field
-// under the caret, stepping, and how the user's format is recognised. The user's usual texts
-// go through the time check in the Windows tests.
+// Time texts: reading in 24- and 12-hour mode with the designator first or last, stepping,
+// and how the user's format is recognised. The user's usual texts go through the time check
+// in the Windows tests; the field under the caret through the spins.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -58,32 +58,6 @@ TEST(TimeTextTest, TextsAreReadInTheLocalesMode)
     TimeFields time;
     EXPECT_FALSE(ParseTimeFields(nullptr, Locale(true), &time));
     EXPECT_FALSE(ParseTimeFields("12:00:00", Locale(true), nullptr));
-}
-
-TEST(TimeTextTest, CaretPicksTheFieldBetweenSeparatorsAndSpace)
-{
-    struct Case {
-        const char* text;
-        int selectionEnd;  // the caret is the character before it
-        TimeField field;
-        int start, end;
-    } const cases[] = {
-        {"11:00:00 PM", 3, TimeField::Hour, 0, 2},          {"11:00:00 PM", 4, TimeField::Minute, 3, 5},
-        {"11:00:00 PM", 7, TimeField::Second, 6, 8},        {"11:00:00 PM", 500, TimeField::Designator, 9, 11},
-        {"PM 11:00:00", 1, TimeField::Designator, 0, 2},    {"PM 11:00:00", 4, TimeField::Hour, 3, 5},
-        {"13:05", 5, TimeField::Minute, 3, 5},  // a missing boundary extends the field to the end
-        {"", 0, TimeField::Hour, 0, 0},
-    };
-    for (const Case& c : cases) {
-        TimeFieldHit hit = FindTimeField(c.text, c.selectionEnd, Locale(false, c.text[0] == 'P'));
-        EXPECT_EQ((std::vector<int>{static_cast<int>(c.field), c.start, c.end}),
-                  (std::vector<int>{static_cast<int>(hit.field), hit.span.start, hit.span.end}))
-            << c.text << " @" << c.selectionEnd;
-    }
-    // Separators longer than one character are skipped whole.
-    TimeFieldHit hit = FindTimeField("10 h 15 h 00", 8, Locale(true, false, " h "));
-    EXPECT_EQ(TimeField::Minute, hit.field);
-    EXPECT_EQ(5, hit.span.start);
 }
 
 TEST(TimeTextTest, SteppingWrapsEachFieldOnItsOwn)

@@ -97,23 +97,6 @@ TEST_F(ScheduleDialogTest, OffPeakLeavesTheDateAndTimeShutUntilSendLaterIsChosen
     EXPECT_EQ("07/03/2025 14:30:05", m_dialog.m_strDate + " " + m_dialog.m_strTime);
 }
 
-TEST_F(ScheduleDialogTest, TheTextsFollowTheUsersDateOrderSeparatorAndTimeFormat)
-{
-    UseShortDate("dd.MM.yyyy");
-    UseTimeFormat("h:mm:ss tt");
-    DialogScript script({{IDC_SCHED_TIME, [](HWND dialog) {
-                              EXPECT_EQ("07.03.2025", ControlText(dialog, IDC_SCHED_DATE));
-                              EXPECT_EQ("2:30:05 PM", ControlText(dialog, IDC_SCHED_TIME));
-                              SetControlText(dialog, IDC_SCHED_DATE, "29.02.2024");
-                              SetControlText(dialog, IDC_SCHED_TIME, "12:15:00 AM");
-                              PostClick(dialog, IDOK);
-                          }}});
-    EXPECT_EQ(IDOK, m_dialog.DoModal());
-    EXPECT_EQ("29.02.2024 12:15:00 AM", m_dialog.m_strDate + " " + m_dialog.m_strTime);
-    const SYSTEMTIME& t = m_dialog.m_stDateTime;
-    EXPECT_EQ((std::vector<int>{2024, 2, 29, 0, 15}), (std::vector<int>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute}));
-}
-
 TEST_F(ScheduleDialogTest, AnImpossibleTimeOrDateIsRefusedReplacedAndFocusedSoTheNextOkGoesThrough)
 {
     std::vector<std::string> seen;
