@@ -88,22 +88,3 @@ TEST(TimeTextTest, SteppingWrapsEachFieldOnItsOwn)
         EXPECT_EQ(c.expected, Show(StepTimeField(c.time, c.field, c.step, c.time24)))
             << Show(c.time) << " step " << c.step;
 }
-
-TEST(TimeTextTest, UsersFormatIsRecognisedFromTwentyTwoHundred)
-{
-    struct Case {
-        const char* sample;  // 22:00:00 as the user's format shows it
-        const char* separator;
-        bool time24, fixedPicture;
-    } const cases[] = {
-        {"22:00", ":", true, false}, {"10:00", ":", true, true}, {"22 h 00", " h ", true, false},
-        {"", ":", false, false},     {"22-00-00", "", true, false},
-    };
-    for (const Case& c : cases) {
-        TimeMode mode = ClassifyTimeSample(c.sample, c.separator);
-        EXPECT_EQ(c.time24, mode.time24) << c.sample;
-        EXPECT_EQ(c.fixedPicture, mode.fixedPicture) << c.sample;
-    }
-    EXPECT_EQ("10:00:00:::", NormaliseTimeSample("10.00.00 PM", "."));
-    EXPECT_EQ("22.00", NormaliseTimeSample("22.00", ":"));
-}

@@ -103,18 +103,6 @@ TEST_F(LocaleDateTimeTest, TimeTextsAreCheckedAndRewrittenInTheLocalesForm)
     EXPECT_EQ("08:09:10", text);
 }
 
-TEST_F(LocaleDateTimeTest, TheLocalesOwnDesignatorsCount)
-{
-    ASSERT_NO_FATAL_FAILURE(UseTimeFormat("h:mm:ss tt"));
-    ASSERT_NO_FATAL_FAILURE(SetLocaleItem(LOCALE_S1159, "vorm."));
-    ASSERT_NO_FATAL_FAILURE(SetLocaleItem(LOCALE_S2359, "nachm."));
-    int hour = -1, minute = -1, second = -1, am = -1;
-    ASSERT_TRUE(ParseTimeText("10:15:00 nachm.", &hour, &minute, &second, &am));
-    EXPECT_EQ((std::vector<int>{22, 15, 0, 0}), (std::vector<int>{hour, minute, second, am}));
-    EXPECT_EQ("10:15:00 vorm.", TimeText(MakeTime(2025, 3, 7, 10, 15, 0)));
-    EXPECT_FALSE(ParseTimeText(nullptr, &hour, &minute, &second, &am));
-}
-
 TEST_F(LocaleDateTimeTest, DateOrderAndSeparatorFollowTheShortDateFormat)
 {
     const SYSTEMTIME march7 = MakeTime(2025, 3, 7);

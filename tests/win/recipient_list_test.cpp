@@ -125,16 +125,6 @@ TEST_F(RecipientListTest, EndingAnEditStoresTheTextUpToTheColumnsLimitAndAsksThe
     TypeAndEnd("Somebody Else", VK_ESCAPE);
     EXPECT_EQ("Bob Baker", m_list.GetItemText(2, 0));
     EXPECT_EQ("rule buttons ", m_host.m_asked);
-    // Scrolling takes the focus and so ends the edit, keeping what was typed.
-    for (UINT scroll : {UINT(WM_VSCROLL), UINT(WM_HSCROLL)}) {
-        Click(2, 170);
-        PostChars(Editor(), "Baker Bros");
-        PumpLikeModalLoop([] { return false; }, 100);
-        SendMessageA(m_list, scroll, scroll == WM_VSCROLL ? SB_LINEDOWN : SB_LINERIGHT, 0);
-        EXPECT_EQ(nullptr, Editor()) << scroll;
-        EXPECT_EQ(m_list.m_hWnd, GetFocus());
-        EXPECT_EQ("Baker Bros", m_list.GetItemText(2, 1));
-    }
 }
 
 TEST_F(RecipientListTest, ANarrowColumnOrACellOutsideTheListOpensNoEditor)
@@ -149,14 +139,4 @@ TEST_F(RecipientListTest, ANarrowColumnOrACellOutsideTheListOpensNoEditor)
     EXPECT_EQ(nullptr, Editor());
     m_list.SetColumnWidth(1, 5);
     EXPECT_NE(nullptr, m_list.EditCell(2, 1));
-
-    // A cell beyond the right edge is scrolled into view and the editor stays inside.
-    DestroyWindow(m_list.m_hWnd);
-    Build(200);
-    RECT client = {};
-    GetClientRect(m_list, &client);
-    ASSERT_NE(nullptr, m_list.EditCell(1, 2));
-    EXPECT_EQ(4, EditorRect().left);
-    EXPECT_LE(EditorRect().right, client.right);
-    EXPECT_GT(GetScrollPos(m_list, SB_HORZ), 0);
 }

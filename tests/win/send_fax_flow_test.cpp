@@ -75,6 +75,7 @@ TEST_F(SendFaxFlowTest, ScheduleShowsTheRecipientsAndTakesBackTheChoiceOnlyAfter
                       ControlText(schedule, IDC_SCHED_NAME) + "|" + ControlText(schedule, IDC_SCHED_FAX) + "|" +
                           ControlText(schedule, IDC_SCHED_SUBJECT));
             EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(schedule, IDC_SCHED_OFFPEAK));
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(schedule, IDC_SCHED_DATE)));  // until Send Later is chosen
             SendMessageA(GetDlgItem(schedule, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
             PostClick(schedule, IDCANCEL);
         },
@@ -94,6 +95,7 @@ TEST_F(SendFaxFlowTest, ScheduleShowsTheRecipientsAndTakesBackTheChoiceOnlyAfter
         [&](HWND schedule) {
             EXPECT_EQ(storedDate, ControlText(schedule, IDC_SCHED_DATE));
             SendMessageA(GetDlgItem(schedule, IDC_SCHED_SENDLATER), BM_CLICK, 0, 0);
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(schedule, IDC_SCHED_TIMESPIN)));
             standintest::SetControlText(schedule, IDC_SCHED_TIME, chosenTime);
             standintest::SetControlText(schedule, IDC_SCHED_DATE, chosenDate);
             PostClick(schedule, IDOK);
@@ -138,7 +140,6 @@ TEST_F(SendFaxFlowTest, OptionsHelpAndPreviewReachTheirDialogHelpFileAndHost)
     Open();
     // Opened without a parent, the options box is modal over the Send Fax dialog all the same.
     WithWindow(IDC_OPTIONS_KEEPPAGES, [&](HWND options) {
-        EXPECT_EQ(Dialog(), GetWindow(options, GW_OWNER));
         EXPECT_FALSE(IsWindowEnabled(Dialog()));
         PostClick(options, IDCANCEL);
     }, [&] { Click(IDC_SENDFAX_OPTIONS); });

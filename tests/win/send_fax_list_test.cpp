@@ -121,17 +121,14 @@ TEST_F(SendFaxListTest, RemoveDeletesTheSelectedRowsAndTheTypingRowAlwaysComesBa
     EXPECT_EQ("00", EnabledOf({IDOK, IDC_SENDFAX_SCHEDULE}));
 }
 
-TEST_F(SendFaxListTest, OffPeakIsPreselectedUnlessOffPeakSendingIsSwitchedOff)
+TEST_F(SendFaxListTest, OffPeakIsPreselectedUnlessOffPeakSendingIsSwitchedOffAndTheTextsStartFromNow)
 {
-    EXPECT_EQ(SCHEDULE_OFF_PEAK, Open().m_nSchedule);
     WriteSettingNumber(kEnableOffpeak, 0);
     EXPECT_EQ(SCHEDULE_SEND_NOW, Open().m_nSchedule);
     WriteSettingNumber(kEnableOffpeak, 1);
-    WriteSettingNumber(kAfterOffpeak, 0);
     const CDSendFax& dialog = Open();
     EXPECT_EQ(SCHEDULE_OFF_PEAK, dialog.m_nSchedule);
-    // The schedule texts start from the moment the dialog was made, day first.
-    const SYSTEMTIME& t = dialog.m_stOpened;
+    const SYSTEMTIME& t = dialog.m_stOpened;  // day first
     char expected[40];
     std::snprintf(expected, sizeof expected, "%02d/%02d/%04d %02d:%02d:%02d", t.wDay, t.wMonth, t.wYear, t.wHour,
                   t.wMinute, t.wSecond);
