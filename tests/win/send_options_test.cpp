@@ -10,65 +10,44 @@
 
 using namespace testsupport;
 
-namespace {
-struct OptionsRun {
-    bool click;
-    int pressed;
-    int checkedAtOpen = -1;
-    std::string caption;
-};
-
 class SendOptionsTest : public SettingsTest {};
-}  // namespace
 
 TEST_F(SendOptionsTest, TheBoxStartsFromTheLogSetupDefaultAndOnlyOkStoresTheChoice)
 {
     struct Case {
-        int keepPagesBefore;      // -1: not stored
-        int keepAfterSend;        // the Log Setup default; -1: not stored
-        const char* keepAfterSendText;  // or stored as a text
+        const char* keepAfterSend;  // the Log Setup default: "-" not stored, "#n" a number, else a text
         bool click;
         int pressed;
         int checkedAtOpen;
-        int keepPagesAfter;       // -1: not stored
+        const char* keepPages;  // stored after the box: "-" nothing, else the number
     } const cases[] = {
-        {-1, -1, nullptr, false, IDOK, BST_CHECKED, 1},
-        {-1, -1, nullptr, true, IDOK, BST_CHECKED, 0},
-        {0, -1, nullptr, false, IDCANCEL, BST_CHECKED, 0},  // the last choice is not where it starts from
-        {-1, 1, nullptr, false, IDOK, BST_CHECKED, 1},
-        {-1, 0, nullptr, true, IDCANCEL, BST_UNCHECKED, -1},
-        {-1, 7, nullptr, false, IDOK, BST_UNCHECKED, 0},  // any number but 1: do not keep
-        {-1, -1, "0", false, IDOK, BST_CHECKED, 1},       // no number: as missing
+        {"-", false, IDOK, BST_CHECKED, "1"},      {"-", true, IDOK, BST_CHECKED, "0"},
+        {"#1", false, IDOK, BST_CHECKED, "1"},     {"#0", true, IDCANCEL, BST_UNCHECKED, "-"},
+        {"#7", false, IDOK, BST_UNCHECKED, "0"},  // any number but 1: do not keep
+        {"0", false, IDOK, BST_CHECKED, "1"},      // no number: as missing
     };
     for (const Case& c : cases) {
         RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepPages);
         RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepAfterSend);
-        if (c.keepPagesBefore >= 0)
-            WriteSettingNumber(kKeepPages, static_cast<DWORD>(c.keepPagesBefore));
-        if (c.keepAfterSend >= 0)
-            WriteSettingNumber(kKeepAfterSend, static_cast<DWORD>(c.keepAfterSend));
-        if (c.keepAfterSendText)
-            WriteSettingText(kKeepAfterSend, c.keepAfterSendText);
-        OptionsRun run{c.click, c.pressed};
+        if (c.keepAfterSend[0] == '#')
+            WriteSettingNumber(kKeepAfterSend, static_cast<DWORD>(atoi(c.keepAfterSend + 1)));
+        else if (c.keepAfterSend[0] != '-')
+            WriteSettingText(kKeepAfterSend, c.keepAfterSend);
+        std::pair<const Case*, std::string> seen{&c, ""};  // the case, then "caption: checked" at opening
         OnNextActivation act(
             [](HWND dialog, void* context) {
-                auto* run = static_cast<OptionsRun*>(context);
-                run->checkedAtOpen = static_cast<int>(IsDlgButtonChecked(dialog, IDC_OPTIONS_KEEPPAGES));
-                run->caption = WindowText(dialog);
-                if (run->click)
+                auto* seen = static_cast<std::pair<const Case*, std::string>*>(context);
+                seen->second = WindowText(dialog) + ": " +
+                               std::to_string(IsDlgButtonChecked(dialog, IDC_OPTIONS_KEEPPAGES));
+                if (seen->first->click)
                     PostMessageA(GetDlgItem(dialog, IDC_OPTIONS_KEEPPAGES), BM_CLICK, 0, 0);
-                PostMessageA(GetDlgItem(dialog, run->pressed), BM_CLICK, 0, 0);
+                PostMessageA(GetDlgItem(dialog, seen->first->pressed), BM_CLICK, 0, 0);
             },
-            &run);
+            &seen);
         CDSendOptions dialog;
-        const size_t row = static_cast<size_t>(&c - cases);
-        EXPECT_EQ(c.pressed, dialog.DoModal()) << row;
-        EXPECT_EQ("Fax Send Options", run.caption);
-        EXPECT_EQ(c.checkedAtOpen, run.checkedAtOpen) << row;
+        EXPECT_EQ(c.pressed, dialog.DoModal()) << c.keepAfterSend;
+        EXPECT_EQ("Fax Send Options: " + std::to_string(c.checkedAtOpen), seen.second) << c.keepAfterSend;
         DWORD value = 99;
-        EXPECT_EQ(c.keepPagesAfter >= 0, TryReadSettingNumber(kKeepPages, &value)) << row;
-        if (c.keepPagesAfter >= 0) {
-            EXPECT_EQ(static_cast<DWORD>(c.keepPagesAfter), value) << row;
-        }
+        EXPECT_EQ(c.keepPages, TryReadSettingNumber(kKeepPages, &value) ? std::to_string(value) : "-") << c.keepAfterSend;
     }
 }
