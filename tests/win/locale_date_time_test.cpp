@@ -38,21 +38,17 @@ std::string DateText(const SYSTEMTIME& date, const char* picture)
     return text;
 }
 
-// What a check leaves in the moment it is handed ("1999-9-9/5 7:7:7.77" before): the checks
-// touch only their own part, and only when valid.
-std::string CheckedMoment(BOOL (*check)(std::string&, const SYSTEMTIME*, SYSTEMTIME*), std::string& text,
-                          const SYSTEMTIME& now, BOOL* valid)
+// What a check leaves in the moment it is handed ("0:0:0" or "0-0-0" before): only its own part.
+std::string Checked(BOOL (*check)(std::string&, const SYSTEMTIME*, SYSTEMTIME*), std::string& text,
+                    const SYSTEMTIME& now, bool time)
 {
-    SYSTEMTIME t = MakeTime(1999, 9, 9, 7, 7, 7);
-    t.wDayOfWeek = 5;
-    t.wMilliseconds = 77;
-    *valid = check(text, &now, &t);
+    SYSTEMTIME t = {};
+    bool valid = check(text, &now, &t) != FALSE;
     char out[80];
-    std::snprintf(out, sizeof out, "%d-%d-%d/%d %d:%d:%d.%d", t.wYear, t.wMonth, t.wDay, t.wDayOfWeek, t.wHour,
-                  t.wMinute, t.wSecond, t.wMilliseconds);
-    return out;
+    std::snprintf(out, sizeof out, time ? "%d:%d:%d %s" : "%d-%d-%d %s", time ? t.wHour : t.wYear,
+                  time ? t.wMinute : t.wMonth, time ? t.wSecond : t.wDay, valid ? "valid" : "refused");
+    return out + std::string(" ") + text;
 }
-const char kUntouched[] = "1999-9-9/5 7:7:7.77";
 }  // namespace
 
 class LocaleDateTimeTest : public LocaleTest {};
@@ -81,39 +77,28 @@ TEST_F(LocaleDateTimeTest, TimeModeAndShownTimeFollowTheUsersFormat)
     }
 }
 
-TEST_F(LocaleDateTimeTest, TimeTextsAreCheckedAndRewrittenInTheLocalesForm)
+TEST_F(LocaleDateTimeTest, TimeTextsAreCheckedAndRewrittenInTheLocalesFormOrReplacedByNow)
 {
     const SYSTEMTIME now = MakeTime(2025, 3, 7, 8, 9, 10);
-    struct Case {
-        const char* format;
-        const char* text;
-        bool valid;
-        const char* rewritten;  // the time typed when valid, else the current time
-        const char* out;
-    } const cases[] = {
-        {"HH:mm:ss", "23:59:59", true, "23:59:59", "1999-9-9/5 23:59:59.0"},
-        {"HH:mm:ss", "9:5:7", true, "09:05:07", "1999-9-9/5 9:5:7.0"},
-        {"HH:mm:ss", "24:00:00", false, "08:09:10", kUntouched},
-        {"HH:mm:ss", "1:2", false, "08:09:10", kUntouched},  // shorter than 4 characters
-        {"h:mm:ss tt", "12:30:00 AM", true, "12:30:00 AM", "1999-9-9/5 0:30:0.0"},
-        {"h:mm:ss tt", "12:30:00 PM", true, "12:30:00 PM", "1999-9-9/5 12:30:0.0"},
-        {"h:mm:ss tt", "13:00:00 PM", false, "8:09:10 AM", kUntouched},
-        {"tt h:mm:ss", "PM 1:05:00", true, "PM 1:05:00", "1999-9-9/5 13:5:0.0"},
-        {"tt h:mm:ss", "1:05:00 PM", false, "AM 8:09:10", kUntouched},
-        {"hh:mm:ss", "22:00:00", true, "22:00:00", "1999-9-9/5 22:0:0.0"},
+    const std::string hostile(5000, '9');
+    const char* const cases[][3] = {
+        {"HH:mm:ss", "23:59:59", "23:59:59 valid 23:59:59"},
+        {"HH:mm:ss", "9:5:7", "9:5:7 valid 09:05:07"},
+        {"HH:mm:ss", "24:00:00", "0:0:0 refused 08:09:10"},
+        {"HH:mm:ss", "1:2", "0:0:0 refused 08:09:10"},  // shorter than 4 characters
+        {"HH:mm:ss", hostile.c_str(), "0:0:0 refused 08:09:10"},
+        {"h:mm:ss tt", "12:30:00 AM", "0:30:0 valid 12:30:00 AM"},
+        {"h:mm:ss tt", "12:30:00 PM", "12:30:0 valid 12:30:00 PM"},
+        {"h:mm:ss tt", "13:00:00 PM", "0:0:0 refused 8:09:10 AM"},
+        {"tt h:mm:ss", "PM 1:05:00", "13:5:0 valid PM 1:05:00"},
+        {"tt h:mm:ss", "1:05:00 PM", "0:0:0 refused AM 8:09:10"},
+        {"hh:mm:ss", "22:00:00", "22:0:0 valid 22:00:00"},
     };
-    for (const Case& c : cases) {
-        ASSERT_NO_FATAL_FAILURE(UseTimeFormat(c.format));
-        std::string text = c.text;
-        BOOL valid = FALSE;
-        EXPECT_EQ(c.out, CheckedMoment(&CheckTimeText, text, now, &valid)) << c.format << " " << c.text;
-        EXPECT_EQ(c.valid, valid != FALSE) << c.format << " " << c.text;
-        EXPECT_EQ(c.rewritten, text) << c.format << " " << c.text;
+    for (const auto& c : cases) {
+        ASSERT_NO_FATAL_FAILURE(UseTimeFormat(c[0]));
+        std::string text = c[1];
+        EXPECT_EQ(c[2], Checked(&CheckTimeText, text, now, true)) << c[0] << " " << std::string(c[1]).substr(0, 20);
     }
-    // A hostile text gives the current time.
-    std::string text(5000, '9');
-    EXPECT_EQ(FALSE, CheckTimeText(text, &now, nullptr));
-    EXPECT_EQ("08:09:10", text);
 }
 
 TEST_F(LocaleDateTimeTest, DateOrderAndSeparatorFollowTheShortDateFormat)
@@ -142,37 +127,27 @@ TEST_F(LocaleDateTimeTest, DateOrderAndSeparatorFollowTheShortDateFormat)
     }
 }
 
-TEST_F(LocaleDateTimeTest, DateTextsAreCheckedAndRewrittenInTheOrdersForm)
+TEST_F(LocaleDateTimeTest, DateTextsAreCheckedAndRewrittenInTheOrdersFormOrReplacedByToday)
 {
     const SYSTEMTIME today = MakeTime(2024, 6, 15, 10, 11, 12);
-    struct Case {
-        const char* shortDate;
-        const char* text;
-        bool valid;
-        const char* rewritten;  // the date typed when valid, else today
-        const char* out;
-    } const cases[] = {
-        {"dd/MM/yyyy", "31/01/2025", true, "31/01/2025", "2025-1-31/0 7:7:7.77"},
-        {"dd/MM/yyyy", "29/02/2023", false, "15/06/2024", kUntouched},
-        {"dd/MM/yyyy", "29/02/2024", true, "29/02/2024", "2024-2-29/0 7:7:7.77"},
-        {"dd/MM/yyyy", "1/02/2025", false, "15/06/2024", kUntouched},  // 9 characters
-        {"dd/MM/yyyy", "7/3/002025", true, "07/03/2025", "2025-3-7/0 7:7:7.77"},
+    const std::string hostile(100000, '1');
+    const char* const cases[][3] = {
+        {"dd/MM/yyyy", "31/01/2025", "2025-1-31 valid 31/01/2025"},
+        {"dd/MM/yyyy", "29/02/2023", "0-0-0 refused 15/06/2024"},
+        {"dd/MM/yyyy", "29/02/2024", "2024-2-29 valid 29/02/2024"},
+        {"dd/MM/yyyy", "1/02/2025", "0-0-0 refused 15/06/2024"},  // 9 characters
+        {"dd/MM/yyyy", "7/3/002025", "2025-3-7 valid 07/03/2025"},
         // Valid, but before the first year the system shows: the text stays as typed.
-        {"dd/MM/yyyy", "01/01/0025", true, "01/01/0025", "25-1-1/0 7:7:7.77"},
-        {"dd.MM.yyyy", "07.03.2025", true, "07.03.2025", "2025-3-7/0 7:7:7.77"},
-        {"yyyy.MM.dd", "2024.02.29", true, "2024.02.29", "2024-2-29/0 7:7:7.77"},
+        {"dd/MM/yyyy", "01/01/0025", "25-1-1 valid 01/01/0025"},
+        {"dd.MM.yyyy", "07.03.2025", "2025-3-7 valid 07.03.2025"},
+        {"yyyy.MM.dd", "2024.02.29", "2024-2-29 valid 2024.02.29"},
+        {"yyyy.MM.dd", hostile.c_str(), "0-0-0 refused 2024.06.15"},
     };
-    for (const Case& c : cases) {
-        ASSERT_NO_FATAL_FAILURE(UseShortDate(c.shortDate));
-        std::string text = c.text;
-        BOOL valid = FALSE;
-        EXPECT_EQ(c.out, CheckedMoment(&CheckDateText, text, today, &valid)) << c.shortDate << " " << c.text;
-        EXPECT_EQ(c.valid, valid != FALSE) << c.shortDate << " " << c.text;
-        EXPECT_EQ(c.rewritten, text) << c.shortDate << " " << c.text;
+    for (const auto& c : cases) {
+        ASSERT_NO_FATAL_FAILURE(UseShortDate(c[0]));
+        std::string text = c[1];
+        EXPECT_EQ(c[2], Checked(&CheckDateText, text, today, false)) << c[0] << " " << std::string(c[1]).substr(0, 20);
     }
-    std::string hostile(100000, '1');
-    EXPECT_EQ(FALSE, CheckDateText(hostile, &today, nullptr));
-    EXPECT_EQ("2024.06.15", hostile);
 }
 
 namespace {
