@@ -14,30 +14,22 @@ std::string Show(const DateFields& d)
 
 TEST(DateTextTest, GroupsAreReadInTheLocalesOrderAndSeparator)
 {
-    struct Case {
-        const char* text;
-        const char* separator;
-        int order;
-        const char* date;  // year-month-day; nullptr: not read
-    } const cases[] = {
-        {"03-07-2025", "-", 0, "2025-3-7"},
-        {"2025-03-07", "-", 2, "2025-3-7"},
-        {"07. 03. 2025", ". ", 1, "2025-3-7"},  // a separator of two characters
-        {"03/07/2025", "/", 7, "2025-3-7"},     // an order outside 0 to 2 reads like month-day-year
-        {"1/02/2025", "/", 1, nullptr},  // shorter than 10 characters
-        {"07/03/2025 ", "/", 1, nullptr},  // anything after the year
-        {"07.03/2025", "/", 1, nullptr},
-        {"07/03/2025", "", 1, nullptr},  // an empty separator matches nothing
-        {"07/-3/2025", "/", 1, nullptr},
-        {"0000001/02/", "/", 1, "0-2-1"},  // a text that ends early leaves the missing groups 0
+    // order (0 month first, 1 day first, 2 year first; others read like 0), separator, text,
+    // year-month-day read or "-"
+    const char* const cases[][4] = {
+        {"0", "-", "03-07-2025", "2025-3-7"}, {"2", "-", "2025-03-07", "2025-3-7"},
+        {"1", ". ", "07. 03. 2025", "2025-3-7"}, {"7", "/", "03/07/2025", "2025-3-7"},
+        {"1", "/", "1/02/2025", "-"},    // shorter than 10 characters
+        {"1", "/", "07/03/2025 ", "-"},  // anything after the year
+        {"1", "/", "07.03/2025", "-"},   {"1", "", "07/03/2025", "-"}, {"1", "/", "07/-3/2025", "-"},
+        {"1", "/", "0000001/02/", "0-2-1"},  // a text that ends early leaves the missing groups 0
         // Overlong groups stop growing rather than wrap round to something valid.
-        {"99999999999999999999/01/2025", "/", 2, "999999999-1-2025"},
-        {"07/03/4294967297", "/", 1, "999999999-3-7"},
+        {"2", "/", "99999999999999999999/01/2025", "999999999-1-2025"},
+        {"1", "/", "07/03/4294967297", "999999999-3-7"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         DateFields date;
-        ASSERT_EQ(c.date != nullptr, ParseDateFields(c.text, c.separator, c.order, &date)) << c.text;
-        EXPECT_EQ(c.date ? c.date : "0-0-0", Show(date)) << c.text;
+        EXPECT_EQ(c[3], ParseDateFields(c[2], c[1], c[0][0] - '0', &date) ? Show(date) : "-") << c[2];
     }
     DateFields date;
     EXPECT_FALSE(ParseDateFields(nullptr, "/", 0, &date));
