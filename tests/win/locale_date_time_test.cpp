@@ -55,25 +55,19 @@ class LocaleDateTimeTest : public LocaleTest {};
 
 TEST_F(LocaleDateTimeTest, TimeModeAndShownTimeFollowTheUsersFormat)
 {
-    struct Case {
-        const char* format;
-        BOOL time24, fixedPicture;
-        const char* evening;  // 22:05:09
-        const char* morning;  // 09:05:09
-    } const cases[] = {
-        {"HH:mm:ss", 1, 0, "22:05:09", "09:05:09"},
-        {"h:mm:ss tt", 0, 0, "10:05:09 PM", "9:05:09 AM"},
-        {"hh:mm:ss", 1, 1, "22:05:09", "09:05:09"},  // no designator: shown as 24-hour texts
-        {"tt h:mm:ss", 0, 0, "PM 10:05:09", "AM 9:05:09"},
-        {"H.mm.ss", 1, 0, "22.05.09", "9.05.09"},
-        {"hh.mm.ss", 1, 1, "22.05.09", "09.05.09"},  // the fixed picture takes the separator
+    // format; 24-hour mode, fixed picture, 22:05:09 and 09:05:09 as shown
+    const char* const cases[][2] = {
+        {"HH:mm:ss", "24 free 22:05:09 09:05:09"},
+        {"h:mm:ss tt", "12 free 10:05:09 PM 9:05:09 AM"},
+        {"hh:mm:ss", "24 fixed 22:05:09 09:05:09"},  // no designator: shown as 24-hour texts
+        {"tt h:mm:ss", "12 free PM 10:05:09 AM 9:05:09"},
+        {"H.mm.ss", "24 free 22.05.09 9.05.09"},
+        {"hh.mm.ss", "24 fixed 22.05.09 09.05.09"},  // the fixed picture takes the separator
     };
-    for (const Case& c : cases) {
-        ASSERT_NO_FATAL_FAILURE(UseTimeFormat(c.format));
-        EXPECT_EQ(c.time24, g_bTime24) << c.format;
-        EXPECT_EQ(c.fixedPicture, g_bFixedTimePicture) << c.format;
-        EXPECT_EQ(c.evening, TimeText(MakeTime(2025, 3, 7, 22, 5, 9))) << c.format;
-        EXPECT_EQ(c.morning, TimeText(MakeTime(2025, 3, 7, 9, 5, 9))) << c.format;
+    for (const auto& c : cases) {
+        ASSERT_NO_FATAL_FAILURE(UseTimeFormat(c[0]));
+        EXPECT_EQ(c[1], std::string(g_bTime24 ? "24" : "12") + (g_bFixedTimePicture ? " fixed " : " free ") +
+                            TimeText(MakeTime(2025, 3, 7, 22, 5, 9)) + " " + TimeText(MakeTime(2025, 3, 7, 9, 5, 9)));
     }
 }
 
@@ -103,27 +97,19 @@ TEST_F(LocaleDateTimeTest, TimeTextsAreCheckedAndRewrittenInTheLocalesFormOrRepl
 
 TEST_F(LocaleDateTimeTest, DateOrderAndSeparatorFollowTheShortDateFormat)
 {
-    const SYSTEMTIME march7 = MakeTime(2025, 3, 7);
-    struct Case {
-        const char* shortDate;
-        int order;
-        const char* withOrdersPicture;
-        const char* withShortDate;
-    } const cases[] = {
-        {"MM/dd/yyyy", 0, "03/07/2025", "03/07/2025"},
-        {"dd.MM.yyyy", 1, "07.03.2025", "07.03.2025"},
-        {"d-M-yyyy", 1, "07-03-2025", "7-3-2025"},
-        {"yyyy-MM-dd", 2, "2025-03-07", "2025-03-07"},
-    };
-    for (const Case& c : cases) {
-        ASSERT_NO_FATAL_FAILURE(UseShortDate(c.shortDate));
-        EXPECT_EQ(c.order, g_nDateOrder) << c.shortDate;
-        std::string shown = DateText(march7, DatePictureForOrder(g_nDateOrder));
-        EXPECT_EQ(c.withOrdersPicture, shown) << c.shortDate;
-        EXPECT_EQ(c.withShortDate, DateText(march7, nullptr)) << c.shortDate;
+    // short date format; order, 7 March 2025 with the order's picture (read back) and with the format
+    const char* const cases[][2] = {{"MM/dd/yyyy", "0 03/07/2025 2025-3-7 03/07/2025"},
+                                    {"dd.MM.yyyy", "1 07.03.2025 2025-3-7 07.03.2025"},
+                                    {"d-M-yyyy", "1 07-03-2025 2025-3-7 7-3-2025"},
+                                    {"yyyy-MM-dd", "2 2025-03-07 2025-3-7 2025-03-07"}};
+    for (const auto& c : cases) {
+        ASSERT_NO_FATAL_FAILURE(UseShortDate(c[0]));
+        std::string shown = DateText(MakeTime(2025, 3, 7), DatePictureForOrder(g_nDateOrder));
         int year = 0, month = 0, day = 0;
-        EXPECT_TRUE(ParseDateText(shown.c_str(), &year, &month, &day) && year == 2025 && month == 3 && day == 7)
-            << c.shortDate;
+        ParseDateText(shown.c_str(), &year, &month, &day);
+        EXPECT_EQ(c[1], std::to_string(g_nDateOrder) + " " + shown + " " + std::to_string(year) + "-" +
+                            std::to_string(month) + "-" + std::to_string(day) + " " +
+                            DateText(MakeTime(2025, 3, 7), nullptr));
     }
 }
 
@@ -151,20 +137,11 @@ TEST_F(LocaleDateTimeTest, DateTextsAreCheckedAndRewrittenInTheOrdersFormOrRepla
 }
 
 namespace {
-
-constexpr int kMessageBoxText = 0xFFFF;
-
 void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-std::pair<DWORD, DWORD> Selection(HWND dialog, int id)
-{
-    DWORD start = 0, end = 0;
-    SendDlgItemMessageA(dialog, id, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
-}
-
-// Presses a spin's upper or lower arrow with the mouse, as the user does.
-void PressSpin(HWND dialog, int spinId, bool up)
+// Presses a spin's upper or lower arrow with the mouse, as the user does, and returns the
+// text and selection of its edit.
+std::string PressSpin(HWND dialog, int spinId, int editId, bool up)
 {
     HWND spin = GetDlgItem(dialog, spinId);
     RECT client = {};
@@ -173,6 +150,9 @@ void PressSpin(HWND dialog, int spinId, bool up)
     SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageA(spin, WM_LBUTTONUP, 0, point);
     PumpPending();  // what the spin's end left to do
+    DWORD start = 0, end = 0;
+    SendDlgItemMessageA(dialog, editId, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return ControlText(dialog, editId) + " [" + std::to_string(start) + "," + std::to_string(end) + ")";
 }
 
 class ScheduleDialogTest : public LocaleTest {
@@ -185,10 +165,8 @@ protected:
         m_dialog.m_stDateTime = MakeTime(2025, 3, 7, 14, 30, 5);
         m_dialog.m_nChoice = SCHEDULE_SEND_LATER;
     }
-
     CDSchedule m_dialog;
 };
-
 }  // namespace
 
 TEST_F(ScheduleDialogTest, AnImpossibleTimeOrDateIsRefusedReplacedAndFocusedSoTheNextOkGoesThrough)
@@ -198,61 +176,49 @@ TEST_F(ScheduleDialogTest, AnImpossibleTimeOrDateIsRefusedReplacedAndFocusedSoTh
         seen.push_back(MessageBoxText(box));
         PostClick(box, IDOK);
     };
-    auto type = [](int id, const char* text) {
-        return [id, text](HWND dialog) {
-            SetControlText(dialog, id, text);
-            PostClick(dialog, IDOK);
-        };
-    };
-    DialogScript script({{IDC_SCHED_TIME, type(IDC_SCHED_TIME, "25:00:00")},
-                         {kMessageBoxText, answer},
+    DialogScript script({{IDC_SCHED_TIME,
+                          [](HWND dialog) {
+                              SetControlText(dialog, IDC_SCHED_TIME, "25:00:00");
+                              PostClick(dialog, IDOK);
+                          }},
+                         {0xFFFF, answer},
                          {IDC_SCHED_TIME,
                           [&](HWND dialog) {
                               seen.push_back(GetFocus() == GetDlgItem(dialog, IDC_SCHED_TIME) ? "time focused" : "");
                               Click(dialog, IDC_SCHED_SENDNOW);  // the texts are checked whatever the choice
-                              type(IDC_SCHED_DATE, "29/02/2023")(dialog);
+                              SetControlText(dialog, IDC_SCHED_DATE, "29/02/2023");
+                              PostClick(dialog, IDOK);
                           }},
-                         {kMessageBoxText, answer},
+                         {0xFFFF, answer},
                          {IDC_SCHED_DATE, [](HWND dialog) { PostClick(dialog, IDOK); }}});
     EXPECT_EQ(IDOK, m_dialog.DoModal());
-    EXPECT_EQ(script.Size(), script.Done());
     EXPECT_EQ((std::vector<std::string>{"The time is invalid.", "time focused", "The date is invalid."}), seen);
     // The current moment stands in for what was refused.
     SYSTEMTIME now = {};
     GetLocalTime(&now);
     std::string check = m_dialog.m_strTime;
     EXPECT_TRUE(CheckTimeText(check, &now, nullptr)) << m_dialog.m_strTime;
-    char today[64] = {};
-    FormatLocalDate(&now, "dd'/'MM'/'yyyy", today, sizeof today);
-    EXPECT_EQ(today, m_dialog.m_strDate);
+    EXPECT_EQ(DateText(now, "dd'/'MM'/'yyyy"), m_dialog.m_strDate);
 }
 
 TEST_F(ScheduleDialogTest, TheSpinsStepTheFieldUnderTheCaretAndKeepItSelected)
 {
-    std::string time, date;
-    std::pair<DWORD, DWORD> timeSelection, dateSelection, timeAfterDate;
+    std::vector<std::string> seen;
     DialogScript script({{IDC_SCHED_TIME, [&](HWND dialog) {
                               SetControlText(dialog, IDC_SCHED_TIME, "10:59:58");
                               SendDlgItemMessageA(dialog, IDC_SCHED_TIME, EM_SETSEL, 4, 4);  // in the minutes
-                              PressSpin(dialog, IDC_SCHED_TIMESPIN, true);
-                              time = ControlText(dialog, IDC_SCHED_TIME);
-                              timeSelection = Selection(dialog, IDC_SCHED_TIME);
-
+                              seen.push_back(PressSpin(dialog, IDC_SCHED_TIMESPIN, IDC_SCHED_TIME, true));
                               SetControlText(dialog, IDC_SCHED_DATE, "31/12/2024");
                               SendDlgItemMessageA(dialog, IDC_SCHED_DATE, EM_SETSEL, 1, 1);  // in the day
                               for (bool up : {true, true, false})
-                                  PressSpin(dialog, IDC_SCHED_DATESPIN, up);
-                              date = ControlText(dialog, IDC_SCHED_DATE);
-                              dateSelection = Selection(dialog, IDC_SCHED_DATE);
-                              timeAfterDate = Selection(dialog, IDC_SCHED_TIME);
+                                  seen.push_back(PressSpin(dialog, IDC_SCHED_DATESPIN, IDC_SCHED_DATE, up));
+                              seen.push_back(ControlText(dialog, IDC_SCHED_TIME));
                               PostClick(dialog, IDCANCEL);
                           }}});
     EXPECT_EQ(IDCANCEL, m_dialog.DoModal());
-    // The minute wraps without carrying into the hour; the upper arrow counts up.
-    EXPECT_EQ("10:00:58", time);
-    EXPECT_EQ(std::make_pair(DWORD{3}, DWORD{5}), timeSelection);
-    // The day wraps within its month without changing the month: 31 -> 1 -> 2 -> 1.
-    EXPECT_EQ("01/12/2024", date);
-    EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{2}), dateSelection);
-    EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{0}), timeAfterDate);
+    // The minute wraps without carrying into the hour; the upper arrow counts up. The day
+    // wraps within its month without changing the month.
+    EXPECT_EQ((std::vector<std::string>{"10:00:58 [3,5)", "01/12/2024 [0,2)", "02/12/2024 [0,2)", "01/12/2024 [0,2)",
+                                        "10:00:58"}),
+              seen);
 }
