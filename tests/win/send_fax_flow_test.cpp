@@ -256,40 +256,32 @@ TEST_F(SendFaxFlowTest, TheEntryPointsRunTheDialogOverTheForegroundWindowAndSend
 
 TEST_F(SendFaxFlowTest, TheOptionsBoxStartsFromTheLogSetupDefaultAndOnlyOkStoresTheChoice)
 {
-    struct Case {
-        const char* keepAfterSend;  // the Log Setup default: "-" not stored, "#n" a number, else a text
-        bool click;
-        int pressed;
-        int checkedAtOpen;
-        const char* keepPages;  // stored after the box: "-" nothing, else the number
-    } const cases[] = {
-        {"-", false, IDOK, BST_CHECKED, "1"},      {"-", true, IDOK, BST_CHECKED, "0"},
-        {"#1", false, IDOK, BST_CHECKED, "1"},     {"#0", true, IDCANCEL, BST_UNCHECKED, "-"},
-        {"#7", false, IDOK, BST_UNCHECKED, "0"},  // any number but 1: do not keep
-        {"0", false, IDOK, BST_CHECKED, "1"},      // no number: as missing
+    // the Log Setup default ("-" not stored, "#n" a number, else a text), what the user does,
+    // whether the box opens checked and what is stored for the next send ("-" nothing)
+    const char* const cases[][3] = {
+        {"-", "OK", "1 1"},  {"-", "click OK", "1 0"},     {"#1", "OK", "1 1"},
+        {"#0", "click Cancel", "0 -"},
+        {"#7", "OK", "0 0"},  // any number but 1: do not keep
+        {"0", "OK", "1 1"},   // no number: as missing
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepPages);
         RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepAfterSend);
-        if (c.keepAfterSend[0] == '#')
-            WriteSettingNumber(kKeepAfterSend, static_cast<DWORD>(atoi(c.keepAfterSend + 1)));
-        else if (c.keepAfterSend[0] != '-')
-            WriteSettingText(kKeepAfterSend, c.keepAfterSend);
-        std::pair<const Case*, std::string> seen{&c, ""};  // the case, then "caption: checked" at opening
-        OnNextActivation act(
-            [](HWND dialog, void* context) {
-                auto* seen = static_cast<std::pair<const Case*, std::string>*>(context);
-                seen->second = WindowText(dialog) + ": " +
-                               std::to_string(IsDlgButtonChecked(dialog, IDC_OPTIONS_KEEPPAGES));
-                if (seen->first->click)
-                    PostMessageA(GetDlgItem(dialog, IDC_OPTIONS_KEEPPAGES), BM_CLICK, 0, 0);
-                PostMessageA(GetDlgItem(dialog, seen->first->pressed), BM_CLICK, 0, 0);
-            },
-            &seen);
+        if (c[0][0] == '#')
+            WriteSettingNumber(kKeepAfterSend, static_cast<DWORD>(atoi(c[0] + 1)));
+        else if (c[0][0] != '-')
+            WriteSettingText(kKeepAfterSend, c[0]);
+        std::string seen;
         CDSendOptions dialog;
-        EXPECT_EQ(c.pressed, dialog.DoModal()) << c.keepAfterSend;
-        EXPECT_EQ("Fax Send Options: " + std::to_string(c.checkedAtOpen), seen.second) << c.keepAfterSend;
-        DWORD value = 99;
-        EXPECT_EQ(c.keepPages, TryReadSettingNumber(kKeepPages, &value) ? std::to_string(value) : "-") << c.keepAfterSend;
+        WithWindow(IDC_OPTIONS_KEEPPAGES, [&](HWND box) {
+            EXPECT_EQ("Fax Send Options", WindowText(box));
+            seen = std::to_string(IsDlgButtonChecked(box, IDC_OPTIONS_KEEPPAGES));
+            if (c[1][0] == 'c')
+                SendDlgItemMessageA(box, IDC_OPTIONS_KEEPPAGES, BM_CLICK, 0, 0);
+            PostClick(box, std::string(c[1]).find("OK") != std::string::npos ? IDOK : IDCANCEL);
+        }, [&] { dialog.DoModal(); });
+        DWORD value = 0;
+        EXPECT_EQ(c[2], seen + " " + (TryReadSettingNumber(kKeepPages, &value) ? std::to_string(value) : "-"))
+            << c[0] << " " << c[1];
     }
 }
