@@ -43,12 +43,8 @@ protected:
     SendJobRequest Request(std::vector<SendListRow> rows, int schedule = SCHEDULE_SEND_NOW)
     {
         SendJobRequest request;
-        request.rows = std::move(rows);
-        request.nSchedule = schedule;
-        request.strDocument = m_document;
-        request.hFaxEngine = m_engine.Handle();
-        request.strSubject = "Figures";
-        request.strNotes = "See page 2";
+        request.rows = std::move(rows), request.nSchedule = schedule, request.strDocument = m_document;
+        request.hFaxEngine = m_engine.Handle(), request.strSubject = "Figures", request.strNotes = "See page 2";
         return request;
     }
     // Submits and reads back what the engine took over, starting from an empty queue.
@@ -125,8 +121,7 @@ TEST_F(SendJobBuilderTest, SenderBlockAndLocalIdentifier)
               jobs[0].fromLine + "|" + jobs[0].fromCompany + "|" + jobs[0].fromPhone + "|" + jobs[0].fromFax);
     // No station identifier: the first 22 characters of the sender's fax, without terminator.
     EXPECT_EQ("+1 425 555 0101 extens", std::string(jobs[0].record.szLocalID, 22));
-    EXPECT_EQ(5, jobs[0].record.nRetries);
-    EXPECT_EQ(-1, jobs[0].record.nRetryDelay);
+    EXPECT_EQ((std::vector<int>{5, -1}), (std::vector<int>{jobs[0].record.nRetries, jobs[0].record.nRetryDelay}));
     WriteSettingText(kSenderFaxId, "12345");
     jobs = Submit(Request({{"Ann", "", "555-1212"}}));
     EXPECT_EQ(std::string("12345") + std::string(17, '\0'), std::string(jobs.at(0).record.szLocalID, 22));
@@ -140,32 +135,25 @@ TEST_F(SendJobBuilderTest, TheScheduleChoiceSetsTheStart)
     SYSTEMTIME quarterTo = {2000, 1, 0, 1, 13, 45, 10, 0};
     char time[80] = {};
     FormatLocalTime(&quarterTo, time, sizeof time);  // as the Schedule dialog leaves it
-    struct Case {
-        int schedule, afterOffPeak, hour;
-        const char* start;
-        const char* userDefined;
-    } const cases[] = {
-        {0, 0, 21, "2025-3-10 21:15:0", ""},  // off peak from the settings, inside the window: now
-        {0, 0, 12, "2025-3-10 20:0:0", ""},   // before it: when it opens
-        {0, 0, 6, "2025-3-10 20:0:0", ""},    // the window that opened last evening is not seen
-        {0, 1, 12, "2025-3-10 12:15:0", ""},  // "After Offpeak" makes the settings' choice Send Now
-        {SCHEDULE_SEND_LATER, 0, 12, "2026-7-4 13:45:10", ""},
-        {SCHEDULE_HOLD, 0, 12, nullptr, "On Hold"},
+    // choice (0: the settings'), "After Offpeak", the hour now (at a quarter past), the start
+    const int cases[][3] = {{0, 0, 21}, {0, 0, 12}, {0, 0, 6}, {0, 1, 12}, {SCHEDULE_SEND_LATER, 0, 12}};
+    const char* const starts[] = {
+        "2025-3-10 21:15:0",  // off peak, inside the window: now
+        "2025-3-10 20:0:0",   // before it: when it opens
+        "2025-3-10 20:0:0",   // the window that opened last evening is not seen
+        "2025-3-10 12:15:0",  // "After Offpeak" makes the settings' choice Send Now
+        "2026-7-4 13:45:10",
     };
-    for (const Case& c : cases) {
-        WriteSettingNumber(kAfterOffpeak, static_cast<DWORD>(c.afterOffPeak));
-        g_now.wHour = static_cast<WORD>(c.hour);
-        g_now.wMinute = 15;
-        SendJobRequest request = Request({{"Ann", "", "555 0101"}}, c.schedule);
-        request.strSchedDate = "07/04/2026";
-        request.strSchedTime = time;
-        std::vector<std::string> jobs = Summaries(request);
-        if (c.start) {
-            EXPECT_EQ((std::vector<std::string>{std::string("Ann|555 0101|||") + c.start + "|abc123.fmf"}), jobs);
-        }
-        EXPECT_EQ(c.userDefined, m_engine.Jobs()[0].userDefined) << c.schedule;
+    for (size_t i = 0; i < 5; ++i) {
+        WriteSettingNumber(kAfterOffpeak, static_cast<DWORD>(cases[i][1]));
+        g_now.wHour = static_cast<WORD>(cases[i][2]), g_now.wMinute = 15;
+        SendJobRequest request = Request({{"Ann", "", "555 0101"}}, cases[i][0]);
+        request.strSchedDate = "07/04/2026", request.strSchedTime = time;
+        EXPECT_EQ((std::vector<std::string>{std::string("Ann|555 0101|||") + starts[i] + "|abc123.fmf"}),
+                  Summaries(request));
     }
-    // A held job stays a year ahead when held again.
+    // Held: marked, and a year ahead that stays when held again.
+    EXPECT_EQ("On Hold", Submit(Request({{"Ann", "", "555 0101"}}, SCHEDULE_HOLD)).at(0).userDefined);
     SEND_FAX record = {};
     record.nYear = 2024;
     FillSendSchedule(&record, SCHEDULE_HOLD, "", "");
