@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <ostream>
-
 #include "engine/engine_memory.h"
 #include "host/fax_app.h"
 #include "list_test_support.h"
@@ -49,11 +47,6 @@ std::vector<EngineJob> StandInEngine::Jobs() const
         FreeEngineMemory(r);
     }
     return jobs;
-}
-
-std::ostream& operator<<(std::ostream& out, const Row& row)
-{
-    return out << "{" << row.name << " | " << row.company << " | " << row.fax << "}";
 }
 
 void SendFaxTest::SetUp()
@@ -109,12 +102,12 @@ CDSendFax& SendFaxTest::Open(int mode, SEND_FAX* job)
     return *m_dialog;
 }
 
-std::vector<Row> SendFaxTest::Rows() const
+std::vector<std::string> SendFaxTest::Rows() const
 {
-    std::vector<Row> rows;
+    std::vector<std::string> rows;
     const CRecipientList& list = m_dialog->m_lstRecipients;
     for (int row = 0; row < list.GetItemCount(); ++row)
-        rows.push_back({list.GetItemText(row, 0), list.GetItemText(row, 1), list.GetItemText(row, 2)});
+        rows.push_back(list.GetItemText(row, 0) + "|" + list.GetItemText(row, 1) + "|" + list.GetItemText(row, 2));
     return rows;
 }
 

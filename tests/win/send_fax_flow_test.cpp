@@ -159,7 +159,7 @@ TEST_F(SendFaxFlowTest, ResendAndForwardTakeOverALoggedJob)
     ASSERT_TRUE(WriteFileBytes(tif, testfiles::MakeTiff(1)));
     SEND_FAX job = LoggedJob(&tif[0], &cover[0]);
     CDSendFax& dialog = Open(SENDFAX_OPEN_RESEND, &job);
-    EXPECT_EQ((std::vector<Row>{{kTypeHere, "", ""}, {"Ann Archer", "Archer & Sons", "555 0101"}}), Rows());
+    EXPECT_EQ((std::vector<std::string>{"<Type Here>||", "Ann Archer|Archer & Sons|555 0101"}), Rows());
     EXPECT_TRUE(Enabled(IDOK));
     EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(Dialog(), IDC_SENDFAX_COVERPAGE));
     EXPECT_EQ("Figures|Call me", Text(IDC_SENDFAX_SUBJECT) + "|" + Text(IDC_SENDFAX_NOTES));
@@ -170,7 +170,7 @@ TEST_F(SendFaxFlowTest, ResendAndForwardTakeOverALoggedJob)
     // Forward adds no recipient; a job without cover leaves the cover off.
     job = LoggedJob(&tif[0], &none[0]);
     Open(SENDFAX_OPEN_FORWARD, &job);
-    EXPECT_EQ((std::vector<Row>{{kTypeHere, "", ""}}), Rows());
+    EXPECT_EQ((std::vector<std::string>{"<Type Here>||"}), Rows());
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(Dialog(), IDC_SENDFAX_COVERPAGE));
     EXPECT_FALSE(Enabled(IDC_SENDFAX_NOTES));
 
@@ -187,7 +187,7 @@ TEST_F(SendFaxFlowTest, ResendAndForwardTakeOverALoggedJob)
     SEND_FAX empty = {};
     for (SEND_FAX* nothing : {&empty, static_cast<SEND_FAX*>(nullptr)}) {
         Open(SENDFAX_OPEN_RESEND, nothing);
-        EXPECT_EQ((std::vector<Row>{{kTypeHere, "", ""}}), Rows());
+        EXPECT_EQ((std::vector<std::string>{"<Type Here>||"}), Rows());
         EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(Dialog(), IDC_SENDFAX_COVERPAGE));
     }
 }

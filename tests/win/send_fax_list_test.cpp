@@ -34,15 +34,15 @@ protected:
     }
 };
 
-const Row kAnn{"Ann Archer", "Archer & Sons", "555 0101"}, kBob{"Bob Baker", "Baker Bros", "555 0202"},
-    kCleo{"Cleo Cole", "", "555 0303"}, kTyping{kTypeHere, "", ""};
+const std::string kAnn = "Ann Archer|Archer & Sons|555 0101", kBob = "Bob Baker|Baker Bros|555 0202",
+                  kCleo = "Cleo Cole||555 0303", kTyping = "<Type Here>||";
 }  // namespace
 
 TEST_F(SendFaxListTest, AFreshDialogShowsOnlyTheTypingRowAndNothingCanBeSentYet)
 {
     Open();
     EXPECT_EQ("Fax Send", testsupport::WindowText(Dialog()));
-    EXPECT_EQ((std::vector<Row>{kTyping}), Rows());
+    EXPECT_EQ((std::vector<std::string>{kTyping}), Rows());
     EXPECT_EQ("0000011", EnabledOf({IDOK, IDC_SENDFAX_REMOVE, IDC_SENDFAX_ADDTOBOOK, IDC_SENDFAX_SCHEDULE,
                                     IDC_SENDFAX_ADD, IDC_SENDFAX_ADDALL, IDCANCEL}));
     // The first book is shown; the cover pages are offered in their order, without a cover.
@@ -72,19 +72,19 @@ TEST_F(SendFaxListTest, AFaxNumberTypedIntoTheTypingRowMakesARecipientWithANewTy
 {
     Open();
     TypeIntoCell(0, 2, "555 7777");
-    const Row typed{kTypeHere, "", "555 7777"};
-    EXPECT_EQ((std::vector<Row>{kTyping, typed}), Rows());
+    const std::string typed = "<Type Here>||555 7777";
+    EXPECT_EQ((std::vector<std::string>{kTyping, typed}), Rows());
     EXPECT_EQ("11", EnabledOf({IDOK, IDC_SENDFAX_SCHEDULE}));
     // A name without a number stays on top as typed; Send still goes, every row below has
     // a number. The next Add All replaces the half-typed row by a fresh typing row.
     TypeIntoCell(0, 0, "Carl Cole");
-    EXPECT_EQ((std::vector<Row>{{"Carl Cole", "", ""}, typed}), Rows());
+    EXPECT_EQ((std::vector<std::string>{"Carl Cole||", typed}), Rows());
     EXPECT_TRUE(Enabled(IDOK));
     Click(IDC_SENDFAX_ADDALL);
-    EXPECT_EQ((std::vector<Row>{kTyping, typed, kAnn, kBob, kCleo}), Rows());
+    EXPECT_EQ((std::vector<std::string>{kTyping, typed, kAnn, kBob, kCleo}), Rows());
     // A recipient whose number is taken away stops the send.
     TypeIntoCell(3, 2, "");
-    EXPECT_EQ((Row{"Bob Baker", "Baker Bros", ""}), Rows()[3]);
+    EXPECT_EQ("Bob Baker|Baker Bros|", Rows()[3]);
     EXPECT_FALSE(Enabled(IDOK));
 }
 
@@ -94,16 +94,16 @@ TEST_F(SendFaxListTest, AddingTheSameEntryTwiceLeavesOneRowAndAddAllAddsOnlyWhat
     SelectRows(IDC_SENDFAX_PHONEBOOK, {1});
     Click(IDC_SENDFAX_ADD);
     Click(IDC_SENDFAX_ADD);
-    EXPECT_EQ((std::vector<Row>{kTyping, kBob}), Rows());
+    EXPECT_EQ((std::vector<std::string>{kTyping, kBob}), Rows());
     EXPECT_EQ("11", EnabledOf({IDOK, IDC_SENDFAX_SCHEDULE}));
     Click(IDC_SENDFAX_ADDALL);
-    EXPECT_EQ((std::vector<Row>{kTyping, kBob, kAnn, kCleo}), Rows());
+    EXPECT_EQ((std::vector<std::string>{kTyping, kBob, kAnn, kCleo}), Rows());
     // Another book: its entries are shown and added after the others.
     ChooseComboLine(IDC_SENDFAX_BOOKS, 1);
     EXPECT_EQ((std::vector<std::string>{"Dana Drake"}), EntryNames());
     EXPECT_FALSE(Enabled(IDC_SENDFAX_ADD));
     Click(IDC_SENDFAX_ADDALL);
-    EXPECT_EQ((std::vector<Row>{kTyping, kBob, kAnn, kCleo, {"Dana Drake", "Drake Paper", "555 0404"}}), Rows());
+    EXPECT_EQ((std::vector<std::string>{kTyping, kBob, kAnn, kCleo, "Dana Drake|Drake Paper|555 0404"}), Rows());
 }
 
 TEST_F(SendFaxListTest, RemoveDeletesTheSelectedRowsAndTheTypingRowAlwaysComesBack)
@@ -113,11 +113,11 @@ TEST_F(SendFaxListTest, RemoveDeletesTheSelectedRowsAndTheTypingRowAlwaysComesBa
     SelectRows(IDC_SENDFAX_SENDLIST, {1, 3});
     EXPECT_EQ("11", EnabledOf({IDC_SENDFAX_REMOVE, IDC_SENDFAX_ADDTOBOOK}));
     Click(IDC_SENDFAX_REMOVE);
-    EXPECT_EQ((std::vector<Row>{kTyping, kBob}), Rows());
+    EXPECT_EQ((std::vector<std::string>{kTyping, kBob}), Rows());
     EXPECT_EQ("00", EnabledOf({IDC_SENDFAX_REMOVE, IDC_SENDFAX_ADDTOBOOK}));
     SelectRows(IDC_SENDFAX_SENDLIST, {0, 1});
     Click(IDC_SENDFAX_REMOVE);
-    EXPECT_EQ((std::vector<Row>{kTyping}), Rows());
+    EXPECT_EQ((std::vector<std::string>{kTyping}), Rows());
     EXPECT_EQ("00", EnabledOf({IDOK, IDC_SENDFAX_SCHEDULE}));
 }
 
