@@ -1,6 +1,6 @@
 // Time texts: reading in 24- and 12-hour mode with the designator first or last, and stepping.
-// The user's usual texts go through the time check in the Windows tests; the field under the
-// caret through the spins.
+// The user's usual texts go through the time check in the Windows tests, the usual steps
+// and the field under the caret through the spins.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -54,15 +54,11 @@ TEST(TimeTextTest, SteppingWrapsEachFieldOnItsOwn)
         const char* expected;
     } const cases[] = {
         // 12-hour mode: the hour goes round 1 to 12 and keeps its half of the day.
-        {{23, 0, 0}, TimeField::Hour, 1, false, "12:0:0"},
         {{11, 0, 0}, TimeField::Hour, 1, false, "0:0:0 am"},
-        {{0, 0, 0}, TimeField::Hour, -1, false, "11:0:0 am"},
-        {{23, 0, 0}, TimeField::Hour, 1, true, "0:0:0"},
         {{0, 0, 0}, TimeField::Hour, -1, true, "23:0:0"},
         {{9, 0, 0}, TimeField::Second, -1, true, "9:0:59"},  // no carrying into the next field
         {{9, 10, 0}, TimeField::Minute, 125, true, "9:15:0"},
         // The designator moves the time by twelve hours on odd steps only.
-        {{21, 0, 0}, TimeField::Designator, -1, false, "9:0:0 am"},
         {{12, 0, 0}, TimeField::Designator, 3, false, "0:0:0 am"},
         // Huge steps neither overflow nor leave the ranges.
         {{9, 0, 0}, TimeField::Hour, 2147483647, true, "16:0:0"},

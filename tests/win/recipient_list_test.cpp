@@ -52,7 +52,8 @@ protected:
         m_list.GetItemRect(row, &rect, LVIR_BOUNDS);
         return rect;
     }
-    // Clicks `x` pixels right of a row's left edge (columns of 120, 100 and 120 pixels).
+    // Clicks `x` pixels right of a row's left edge (columns of 120, 100 and 120 pixels), or
+    // `below` pixels under it.
     void Click(int row, int x, int below = 0)
     {
         RECT rect = RowRect(row);
@@ -61,12 +62,13 @@ protected:
         SendMessageA(m_list, WM_LBUTTONUP, 0, at);
     }
     HWND Editor() const { return GetDlgItem(m_list, IDC_INPLACE_EDIT); }
-    RECT EditorRect() const
+    // The editor's left, top, right and bottom in the list.
+    std::vector<LONG> EditorRect() const
     {
         RECT rect = {};
         GetWindowRect(Editor(), &rect);
         MapWindowPoints(nullptr, m_list, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
+        return {rect.left, rect.top, rect.right, rect.bottom};
     }
     // Types into the open editor and ends the edit with a key, through the framework's keyboard routing.
     void TypeAndEnd(const std::string& text, UINT endKey)
@@ -104,9 +106,10 @@ TEST_F(RecipientListTest, AClickSelectsTheRowAndOpensAnEditorOnTheCellUnderTheMo
     }
     // The editor sits inside the cell; it may have grown to fit the text.
     Click(1, 280);
-    RECT row = RowRect(1), rect = EditorRect();
-    EXPECT_EQ((std::vector<LONG>{row.left + 224, row.top, row.bottom}), (std::vector<LONG>{rect.left, rect.top, rect.bottom}));
-    EXPECT_LE(117, rect.right - rect.left);
+    RECT row = RowRect(1);
+    std::vector<LONG> rect = EditorRect();
+    EXPECT_EQ((std::vector<LONG>{row.left + 224, row.top, row.bottom}), (std::vector<LONG>{rect[0], rect[1], rect[3]}));
+    EXPECT_LE(117, rect[2] - rect[0]);
 }
 
 TEST_F(RecipientListTest, EndingAnEditStoresTheTextUpToTheColumnsLimitAndAsksTheOwnerToKeepItsTypingRow)
