@@ -1,29 +1,12 @@
-// The Fax Send List's rules: the typing row at the top, when Send may be pressed, names split
-// for a phonebook entry, and the file of a logged job that is converted when it is sent again.
+// The Fax Send List's rules: names split for a phonebook entry, and the file of a logged job
+// that is converted when it is sent again. The typing row and when Send may be pressed are
+// proven on the Send Fax dialog.
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "send/send_list_rules.h"
-
-TEST(SendListRulesTest, TheTypingRowComesBackOnTopOfRecipientsAndReplacesAHalfTypedRowOnlyWhenAllowed)
-{
-    // rows, top has a fax, top is the typing row, removal allowed
-    EXPECT_EQ(TypingRowAction::kInsertAtTop, DecideTypingRow(0, false, false, false));
-    EXPECT_EQ(TypingRowAction::kInsertAtTop, DecideTypingRow(3, true, true, true));  // the placeholder with a number
-    EXPECT_EQ(TypingRowAction::kNone, DecideTypingRow(2, false, false, false));  // a typed name stays while editing
-    EXPECT_EQ(TypingRowAction::kReplaceTop, DecideTypingRow(2, false, false, true));  // and goes on Add or Remove
-    EXPECT_EQ(TypingRowAction::kNone, DecideTypingRow(1, false, true, true));
-}
-
-TEST(SendListRulesTest, SendNeedsANumberInTheOnlyRowOrInEveryRowBelowTheTop)
-{
-    for (const std::vector<bool>& rows : std::vector<std::vector<bool>>{{true}, {false, true}, {true, true, true}})
-        EXPECT_TRUE(CanSend(rows)) << rows.size();
-    for (const std::vector<bool>& rows : std::vector<std::vector<bool>>{{}, {false}, {false, true, false}, {true, false}})
-        EXPECT_FALSE(CanSend(rows)) << rows.size();
-}
 
 TEST(SendListRulesTest, NamesSplitAtTheFirstBlankAndAreCutToTheEntryFields)
 {

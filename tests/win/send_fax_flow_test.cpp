@@ -337,6 +337,31 @@ TEST_F(SendFaxFlowTest, AFreshDialogShowsOnlyTheTypingRowAndNothingCanBeSentYet)
     SendMessageA(Dialog(), WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(IsWindowVisible(Dialog()));
     EXPECT_TRUE(m_pauses.empty());
+
+    // Without phonebooks the panel is empty, a click on Add All that comes anyway adds nothing,
+    // and typing still works.
+    DeleteFileA(m_books.Folder().File("Customers.pbk").c_str());
+    DeleteFileA(m_books.Folder().File("Suppliers.pbk").c_str());
+    Open();
+    EXPECT_TRUE(ComboTexts(IDC_SENDFAX_BOOKS).empty() && EntryNames().empty());
+    EXPECT_FALSE(Enabled(IDC_SENDFAX_ADDALL));
+    Click(IDC_SENDFAX_ADDALL);
+    TypeIntoCell(0, 2, "555 9999");
+    EXPECT_EQ(2u, Rows().size());
+}
+
+TEST_F(SendFaxFlowTest, OffPeakIsPreselectedUnlessOffPeakSendingIsSwitchedOffAndTheTextsStartFromNow)
+{
+    WriteSettingNumber(kEnableOffpeak, 0);
+    EXPECT_EQ(SCHEDULE_SEND_NOW, Open().m_nSchedule);
+    WriteSettingNumber(kEnableOffpeak, 1);
+    const CDSendFax& dialog = Open();
+    EXPECT_EQ(SCHEDULE_OFF_PEAK, dialog.m_nSchedule);
+    const SYSTEMTIME& t = dialog.m_stOpened;  // day first
+    char expected[40];
+    std::snprintf(expected, sizeof expected, "%02d/%02d/%04d %02d:%02d:%02d", t.wDay, t.wMonth, t.wYear, t.wHour,
+                  t.wMinute, t.wSecond);
+    EXPECT_EQ(expected, dialog.m_strSchedDate + " " + dialog.m_strSchedTime);
 }
 
 TEST_F(SendFaxFlowTest, AFaxNumberTypedIntoTheTypingRowMakesARecipientWithANewTypingRowAbove)
@@ -359,7 +384,7 @@ TEST_F(SendFaxFlowTest, AFaxNumberTypedIntoTheTypingRowMakesARecipientWithANewTy
     EXPECT_FALSE(Enabled(IDOK));
 }
 
-TEST_F(SendFaxFlowTest, AddingTheSameEntryTwiceLeavesOneRowAndAddAllAddsOnlyWhatIsMissing)
+TEST_F(SendFaxFlowTest, AddingTheSameEntryTwiceLeavesOneRowAddAllAddsOnlyWhatIsMissingRemoveTakesThemAway)
 {
     Open();
     SelectRows(IDC_SENDFAX_PHONEBOOK, {1});
@@ -375,13 +400,9 @@ TEST_F(SendFaxFlowTest, AddingTheSameEntryTwiceLeavesOneRowAndAddAllAddsOnlyWhat
     EXPECT_FALSE(Enabled(IDC_SENDFAX_ADD));
     Click(IDC_SENDFAX_ADDALL);
     EXPECT_EQ((std::vector<std::string>{kTyping, kBob, kAnn, kCleo, "Dana Drake|Drake Paper|555 0404"}), Rows());
-}
 
-TEST_F(SendFaxFlowTest, RemoveDeletesTheSelectedRowsAndTheTypingRowAlwaysComesBack)
-{
-    Open();
-    Click(IDC_SENDFAX_ADDALL);
-    SelectRows(IDC_SENDFAX_SENDLIST, {1, 3});
+    // Remove deletes the selected rows, and the typing row always comes back.
+    SelectRows(IDC_SENDFAX_SENDLIST, {2, 3, 4});
     EXPECT_EQ("11", EnabledOf({IDC_SENDFAX_REMOVE, IDC_SENDFAX_ADDTOBOOK}));
     Click(IDC_SENDFAX_REMOVE);
     EXPECT_EQ((std::vector<std::string>{kTyping, kBob}), Rows());
@@ -392,29 +413,3 @@ TEST_F(SendFaxFlowTest, RemoveDeletesTheSelectedRowsAndTheTypingRowAlwaysComesBa
     EXPECT_EQ("00", EnabledOf({IDOK, IDC_SENDFAX_SCHEDULE}));
 }
 
-TEST_F(SendFaxFlowTest, OffPeakIsPreselectedUnlessOffPeakSendingIsSwitchedOffAndTheTextsStartFromNow)
-{
-    WriteSettingNumber(kEnableOffpeak, 0);
-    EXPECT_EQ(SCHEDULE_SEND_NOW, Open().m_nSchedule);
-    WriteSettingNumber(kEnableOffpeak, 1);
-    const CDSendFax& dialog = Open();
-    EXPECT_EQ(SCHEDULE_OFF_PEAK, dialog.m_nSchedule);
-    const SYSTEMTIME& t = dialog.m_stOpened;  // day first
-    char expected[40];
-    std::snprintf(expected, sizeof expected, "%02d/%02d/%04d %02d:%02d:%02d", t.wDay, t.wMonth, t.wYear, t.wHour,
-                  t.wMinute, t.wSecond);
-    EXPECT_EQ(expected, dialog.m_strSchedDate + " " + dialog.m_strSchedTime);
-}
-
-TEST_F(SendFaxFlowTest, WithoutPhonebooksThePanelIsEmptyAndTypingStillWorks)
-{
-    DeleteFileA(m_books.Folder().File("Customers.pbk").c_str());
-    DeleteFileA(m_books.Folder().File("Suppliers.pbk").c_str());
-    Open();
-    EXPECT_TRUE(ComboTexts(IDC_SENDFAX_BOOKS).empty() && EntryNames().empty());
-    EXPECT_FALSE(Enabled(IDC_SENDFAX_ADDALL));
-    Click(IDC_SENDFAX_ADDALL);  // a click that comes anyway adds nothing
-    EXPECT_EQ(1u, Rows().size());
-    TypeIntoCell(0, 2, "555 9999");
-    EXPECT_EQ(2u, Rows().size());
-}
