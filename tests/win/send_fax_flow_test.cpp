@@ -92,19 +92,16 @@ TEST_F(SendFaxFlowTest, ScheduleShowsTheRecipientsAndTakesBackTheChoiceOnlyAfter
     TypeIntoCell(2, 2, "");  // Bob without a number is left out of the schedule
     Click(IDC_SENDFAX_COVERPAGE);
     SetDlgItemTextA(Dialog(), IDC_SENDFAX_SUBJECT, "Figures");
-    WithWindow(
-        IDC_SCHED_TIME,
-        [&](HWND schedule) {
-            EXPECT_FALSE(Enabled(IDC_SENDFAX_SCHEDULE));
-            EXPECT_EQ("Ann Archer, Cleo Cole|555 0101, 555 0303|Figures",
-                      ControlText(schedule, IDC_SCHED_NAME) + "|" + ControlText(schedule, IDC_SCHED_FAX) + "|" +
-                          ControlText(schedule, IDC_SCHED_SUBJECT));
-            EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(schedule, IDC_SCHED_OFFPEAK));
-            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(schedule, IDC_SCHED_DATE)));  // until Send Later is chosen
-            SendMessageA(GetDlgItem(schedule, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
-            PostClick(schedule, IDCANCEL);
-        },
-        [&] { Click(IDC_SENDFAX_SCHEDULE); });
+    WithWindow(IDC_SCHED_TIME, [&](HWND schedule) {
+        EXPECT_FALSE(Enabled(IDC_SENDFAX_SCHEDULE));
+        EXPECT_EQ("Ann Archer, Cleo Cole|555 0101, 555 0303|Figures",
+                  ControlText(schedule, IDC_SCHED_NAME) + "|" + ControlText(schedule, IDC_SCHED_FAX) + "|" +
+                      ControlText(schedule, IDC_SCHED_SUBJECT));
+        EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(schedule, IDC_SCHED_OFFPEAK));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(schedule, IDC_SCHED_DATE)));  // until Send Later is chosen
+        SendMessageA(GetDlgItem(schedule, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
+        PostClick(schedule, IDCANCEL);
+    }, [&] { Click(IDC_SENDFAX_SCHEDULE); });
     EXPECT_TRUE(Enabled(IDC_SENDFAX_SCHEDULE));
     EXPECT_EQ(SCHEDULE_OFF_PEAK, dialog.m_nSchedule);
 
@@ -113,16 +110,13 @@ TEST_F(SendFaxFlowTest, ScheduleShowsTheRecipientsAndTakesBackTheChoiceOnlyAfter
     char chosenDate[80] = {}, chosenTime[80] = {};
     FormatLocalDate(&chosen, DatePictureForOrder(g_nDateOrder), chosenDate, 80);
     FormatLocalTime(&chosen, chosenTime, 80);
-    WithWindow(
-        IDC_SCHED_TIME,
-        [&](HWND schedule) {
-            SendMessageA(GetDlgItem(schedule, IDC_SCHED_SENDLATER), BM_CLICK, 0, 0);
-            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(schedule, IDC_SCHED_TIMESPIN)));
-            standintest::SetControlText(schedule, IDC_SCHED_TIME, chosenTime);
-            standintest::SetControlText(schedule, IDC_SCHED_DATE, chosenDate);
-            PostClick(schedule, IDOK);
-        },
-        [&] { Click(IDC_SENDFAX_SCHEDULE); });
+    WithWindow(IDC_SCHED_TIME, [&](HWND schedule) {
+        SendMessageA(GetDlgItem(schedule, IDC_SCHED_SENDLATER), BM_CLICK, 0, 0);
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(schedule, IDC_SCHED_TIMESPIN)));
+        standintest::SetControlText(schedule, IDC_SCHED_TIME, chosenTime);
+        standintest::SetControlText(schedule, IDC_SCHED_DATE, chosenDate);
+        PostClick(schedule, IDOK);
+    }, [&] { Click(IDC_SENDFAX_SCHEDULE); });
     EXPECT_EQ(SCHEDULE_SEND_LATER, dialog.m_nSchedule);
     EXPECT_EQ(std::string(chosenDate) + " " + chosenTime, dialog.m_strSchedDate + " " + dialog.m_strSchedTime);
     EXPECT_EQ(21, dialog.m_stOpened.wHour);
@@ -143,14 +137,11 @@ TEST_F(SendFaxFlowTest, AddToPhonebookOpensTheLibrarysEditorFilledFromTheRowAndL
     SelectRows(IDC_SENDFAX_SENDLIST, {1});
     SelectRows(IDC_SENDFAX_PHONEBOOK, {0});
     std::string shown;
-    WithWindow(
-        IDC_PB_FIRST_NAME,
-        [&](HWND editor) {
-            for (int id : {IDC_PB_FIRST_NAME, IDC_PB_LAST_NAME, IDC_PB_COMPANY, IDC_PB_FAX})
-                shown += ControlText(editor, id) + "|";
-            PostClick(editor, IDOK);
-        },
-        [&] { Click(IDC_SENDFAX_ADDTOBOOK); });
+    WithWindow(IDC_PB_FIRST_NAME, [&](HWND editor) {
+        for (int id : {IDC_PB_FIRST_NAME, IDC_PB_LAST_NAME, IDC_PB_COMPANY, IDC_PB_FAX})
+            shown += ControlText(editor, id) + "|";
+        PostClick(editor, IDOK);
+    }, [&] { Click(IDC_SENDFAX_ADDTOBOOK); });
     EXPECT_EQ("Dana|Duke Smith|Duke Co|555 0606|", shown);
     EXPECT_EQ((std::vector<std::string>{"Ann Archer", "Bob Baker", "Cleo Cole", "Dana Duke Smith"}), EntryNames());
     EXPECT_FALSE(Enabled(IDC_SENDFAX_ADD));  // the list was filled again, nothing is selected in it
