@@ -27,10 +27,7 @@ protected:
     void SetUp() override
     {
         SendFaxTest::SetUp();
-        ComputeFaxFolderPaths();
         LoadOnHoldText();
-        DetectTimeMode();
-        DetectDateOrder();
         g_now = {2025, 3, 0, 10, 12, 0, 0, 0};
         SetSendClock(&FixedClock);
     }
