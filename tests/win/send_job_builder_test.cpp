@@ -119,9 +119,6 @@ TEST_F(SendJobBuilderTest, SenderBlockAndLocalIdentifier)
     // No station identifier: the first 22 characters of the sender's fax, without terminator.
     EXPECT_EQ("+1 425 555 0101 extens", std::string(jobs[0].record.szLocalID, 22));
     EXPECT_EQ((std::vector<int>{5, -1}), (std::vector<int>{jobs[0].record.nRetries, jobs[0].record.nRetryDelay}));
-    WriteSettingText(kSenderFaxId, "12345");
-    jobs = Submit(Request({{"Ann", "", "555-1212"}}));
-    EXPECT_EQ(std::string("12345") + std::string(17, '\0'), std::string(jobs.at(0).record.szLocalID, 22));
 }
 
 TEST_F(SendJobBuilderTest, TheScheduleChoiceSetsTheStart)
