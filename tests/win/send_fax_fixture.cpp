@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "controls/in_place_edit.h"
 #include "engine/engine_memory.h"
 #include "host/fax_app.h"
 #include "list_test_support.h"
@@ -128,16 +129,9 @@ void SendFaxTest::SelectRows(int listId, const std::vector<int>& rows) const
 
 void SendFaxTest::TypeIntoCell(int row, int column, const std::string& text) const
 {
-    HWND list = Item(IDC_SENDFAX_SENDLIST);
-    RECT cell = {};
-    m_dialog->m_lstRecipients.GetItemRect(row, &cell, LVIR_BOUNDS);
-    for (int col = 0; col < column; ++col)
-        cell.left += m_dialog->m_lstRecipients.GetColumnWidth(col);
-    LPARAM point = MAKELPARAM(cell.left + 6, (cell.top + cell.bottom) / 2);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageA(list, WM_LBUTTONUP, 0, point);
-    HWND editor = GetDlgItem(list, IDC_INPLACE_EDIT);
-    ASSERT_NE(nullptr, editor) << "no editor on row " << row << ", column " << column;
+    CInPlaceEdit* edit = m_dialog->m_lstRecipients.EditCell(row, column);
+    ASSERT_NE(nullptr, edit) << "no editor on row " << row << ", column " << column;
+    HWND list = Item(IDC_SENDFAX_SENDLIST), editor = edit->m_hWnd;
     SendMessageA(editor, EM_SETSEL, 0, -1);
     listtest::PostChars(editor, text.empty() ? std::string("\b") : text);
     listtest::PostKeyDown(editor, VK_RETURN);
