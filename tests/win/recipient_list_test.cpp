@@ -77,17 +77,17 @@ protected:
 
 TEST_F(RecipientListTest, AClickSelectsTheRowAndOpensAnEditorOnTheCellUnderTheMouseOnly)
 {
-    struct Case {
+    const struct {
         int row, x, below;
         const char* editing;  // nullptr: no editor
-    } const cases[] = {
+    } cases[] = {
         {1, 280, 0, "555 0101"},
         {2, 60, 0, "Bob Baker"},
         {1, 120, 0, "Ann Archer"},  // a column's span includes both its edges; the left column wins
         {0, 350, 0, nullptr},       // right of the columns
         {2, 60, 5, nullptr},        // below the rows
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Click(c.row, c.x, c.below);
         EXPECT_EQ(c.editing ? c.editing : "(none)", Editor() ? testsupport::WindowText(Editor()) : "(none)") << c.x;
         if (c.editing) {
