@@ -24,17 +24,11 @@ using standintest::PostClick;
 using standintest::SetControlText;
 
 namespace {
-std::string TimeText(const SYSTEMTIME& time)
+// A moment shown as a date with the picture given, or as a time when there is none.
+std::string Shown(const SYSTEMTIME& when, const char* datePicture = nullptr, bool time = false)
 {
     char text[80] = {};
-    FormatLocalTime(&time, text, sizeof text);
-    return text;
-}
-
-std::string DateText(const SYSTEMTIME& date, const char* picture)
-{
-    char text[80] = {};
-    FormatLocalDate(&date, picture, text, sizeof text);
+    time ? FormatLocalTime(&when, text, sizeof text) : FormatLocalDate(&when, datePicture, text, sizeof text);
     return text;
 }
 
@@ -67,7 +61,7 @@ TEST_F(LocaleDateTimeTest, TimeModeAndShownTimeFollowTheUsersFormat)
     for (const auto& c : cases) {
         ASSERT_NO_FATAL_FAILURE(UseTimeFormat(c[0]));
         EXPECT_EQ(c[1], std::string(g_bTime24 ? "24" : "12") + (g_bFixedTimePicture ? " fixed " : " free ") +
-                            TimeText(MakeTime(2025, 3, 7, 22, 5, 9)) + " " + TimeText(MakeTime(2025, 3, 7, 9, 5, 9)));
+                            Shown(MakeTime(2025, 3, 7, 22, 5, 9), nullptr, true) + " " + Shown(MakeTime(2025, 3, 7, 9, 5, 9), nullptr, true));
     }
 }
 
@@ -104,12 +98,12 @@ TEST_F(LocaleDateTimeTest, DateOrderAndSeparatorFollowTheShortDateFormat)
                                     {"yyyy-MM-dd", "2 2025-03-07 2025-3-7 2025-03-07"}};
     for (const auto& c : cases) {
         ASSERT_NO_FATAL_FAILURE(UseShortDate(c[0]));
-        std::string shown = DateText(MakeTime(2025, 3, 7), DatePictureForOrder(g_nDateOrder));
+        std::string shown = Shown(MakeTime(2025, 3, 7), DatePictureForOrder(g_nDateOrder));
         int year = 0, month = 0, day = 0;
         ParseDateText(shown.c_str(), &year, &month, &day);
         EXPECT_EQ(c[1], std::to_string(g_nDateOrder) + " " + shown + " " + std::to_string(year) + "-" +
                             std::to_string(month) + "-" + std::to_string(day) + " " +
-                            DateText(MakeTime(2025, 3, 7), nullptr));
+                            Shown(MakeTime(2025, 3, 7)));
     }
 }
 
@@ -198,7 +192,7 @@ TEST_F(ScheduleDialogTest, AnImpossibleTimeOrDateIsRefusedReplacedAndFocusedSoTh
     GetLocalTime(&now);
     std::string check = m_dialog.m_strTime;
     EXPECT_TRUE(CheckTimeText(check, &now, nullptr)) << m_dialog.m_strTime;
-    EXPECT_EQ(DateText(now, "dd'/'MM'/'yyyy"), m_dialog.m_strDate);
+    EXPECT_EQ(Shown(now, "dd'/'MM'/'yyyy"), m_dialog.m_strDate);
 }
 
 TEST_F(ScheduleDialogTest, TheSpinsStepTheFieldUnderTheCaretAndKeepItSelected)
