@@ -1,38 +1,28 @@
-// The resolution flag read from documents in the engine's form.
+// The resolution flag read from documents in the engine's form: 1 (fine) unless the vertical
+// resolution of a readable document is 110 dots per inch or less.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "send/fax_resolution.h"
 
 namespace {
-void Put16(std::vector<uint8_t>& bytes, size_t at, uint16_t value)
-{
-    if (bytes.size() < at + 2)
-        bytes.resize(at + 2);
-    bytes[at] = static_cast<uint8_t>(value);
-    bytes[at + 1] = static_cast<uint8_t>(value >> 8);
-}
 void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value)
 {
-    Put16(bytes, at, static_cast<uint16_t>(value));
-    Put16(bytes, at + 2, static_cast<uint16_t>(value >> 16));
+    bytes.resize(std::max(bytes.size(), at + 4));
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-// An engine-form document whose directory holds some entries before the resolution entry.
+// An engine-form document whose directory holds three rational entries, the resolution last.
 std::vector<uint8_t> Document(uint32_t numerator, uint32_t denominator, const char* mark = "FF")
 {
-    std::vector<uint8_t> bytes = {static_cast<uint8_t>(mark[0]), static_cast<uint8_t>(mark[1]), '*', 0};
-    Put32(bytes, 4, 8);  // directory right after the header
-    Put16(bytes, 8, 3);  // three entries
+    std::vector<uint8_t> bytes = {static_cast<uint8_t>(mark[0]), static_cast<uint8_t>(mark[1]), '*', 0, 8, 0, 0, 0, 3, 0};
     const uint16_t tags[] = {256, 282, 283};
-    for (int i = 0; i < 3; ++i) {
-        size_t entry = 10 + 12 * static_cast<size_t>(i);
-        Put16(bytes, entry, tags[i]);
-        Put16(bytes, entry + 2, 5);     // RATIONAL
-        Put32(bytes, entry + 4, 1);
-        Put32(bytes, entry + 8, 100);   // value offset
+    for (size_t i = 0; i < 3; ++i) {
+        Put32(bytes, 10 + 12 * i, tags[i] | (5u << 16));  // tag, RATIONAL
+        Put32(bytes, 14 + 12 * i, 1);
+        Put32(bytes, 18 + 12 * i, 100);  // value offset
     }
     Put32(bytes, 100, numerator);
     Put32(bytes, 104, denominator);
@@ -44,43 +34,29 @@ int16_t Resolution(const std::vector<uint8_t>& bytes) { return ReadFaxResolution
 
 TEST(FaxResolutionTest, VerticalResolutionDecidesFineOrStandard)
 {
-    EXPECT_EQ(0, Resolution(Document(98, 1)));
-    EXPECT_EQ(1, Resolution(Document(196, 1)));
-    EXPECT_EQ(0, Resolution(Document(110, 1)));     // 110 is not above 110
-    EXPECT_EQ(1, Resolution(Document(111, 1)));
-    EXPECT_EQ(0, Resolution(Document(3850, 35)));   // 110 by integer division
-    EXPECT_EQ(1, Resolution(Document(3885, 35)));   // 111
-    EXPECT_EQ(1, Resolution(Document(98, 0)));      // zero denominator: stays fine
+    struct Case {
+        uint32_t numerator, denominator;
+        int16_t resolution;
+    } const cases[] = {{98, 1, 0},     {196, 1, 1},    {110, 1, 0}, {111, 1, 1},
+                       {3850, 35, 0},  {3885, 35, 1},  {98, 0, 1}};  // integer division; zero: stays fine
+    for (const Case& c : cases)
+        EXPECT_EQ(c.resolution, Resolution(Document(c.numerator, c.denominator))) << c.numerator << "/" << c.denominator;
 }
 
-TEST(FaxResolutionTest, AnythingButTheEngineFormCountsAsFine)
+TEST(FaxResolutionTest, AnythingButAReadableEngineDocumentCountsAsFine)
 {
-    EXPECT_EQ(1, Resolution(Document(98, 1, "II")));
-    EXPECT_EQ(1, Resolution(Document(98, 1, "MM")));
+    std::vector<std::vector<uint8_t>> others = {Document(98, 1, "II"), Document(98, 1, "MM"), {'F', 'F', '*'}};
+    others.push_back(Document(98, 1));
+    Put32(others.back(), 4, 0xFFFFFFF0u);  // directory far past the end
+    others.push_back(Document(98, 1));
+    Put32(others.back(), 42, 0xFFFFFFFFu);  // the rational past the end
+    others.push_back(Document(98, 1));
+    others.back().resize(40);  // the resolution entry cut off before its value offset
+    others.push_back(Document(98, 1));
+    others.back()[34] = 28;  // no resolution entry at all: the walk runs to the end
+    for (size_t i = 0; i < others.size(); ++i)
+        EXPECT_EQ(1, Resolution(others[i])) << i;
     EXPECT_EQ(1, ReadFaxResolutionFromBytes(nullptr, 0));
-    std::vector<uint8_t> shortFile = {'F', 'F', '*'};
-    EXPECT_EQ(1, Resolution(shortFile));
     EXPECT_EQ(1, ReadFaxResolution("/no/such/file.fmf"));
-    EXPECT_EQ(1, ReadFaxResolution(""));
     EXPECT_EQ(1, ReadFaxResolution(static_cast<const char*>(nullptr)));
-}
-
-TEST(FaxResolutionTest, HostileOffsetsEndTheWalkWithoutAResult)
-{
-    std::vector<uint8_t> bytes = Document(98, 1);
-    Put32(bytes, 4, 0xFFFFFFF0u);  // directory far past the end
-    EXPECT_EQ(1, Resolution(bytes));
-
-    bytes = Document(98, 1);
-    Put32(bytes, 10 + 24 + 8, 0xFFFFFFFFu);  // the rational past the end
-    EXPECT_EQ(1, Resolution(bytes));
-
-    bytes = Document(98, 1);
-    bytes.resize(10 + 24 + 6);  // the resolution entry cut off before its value offset
-    EXPECT_EQ(1, Resolution(bytes));
-
-    // No resolution entry at all: the walk runs to the end of the file.
-    bytes = Document(98, 1);
-    Put16(bytes, 10 + 24, 284);
-    EXPECT_EQ(1, Resolution(bytes));
 }

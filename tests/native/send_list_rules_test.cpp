@@ -1,5 +1,6 @@
-// The Fax Send List's rules: the typing row at the top, when Send may be pressed, names split
-// for a phonebook entry, and the file of a logged job that is converted when it is sent again.
+// The Fax Send List's rules: names split for a phonebook entry, and the file of a logged job
+// that is converted when it is sent again. The typing row and when Send may be pressed are
+// proven on the Send Fax dialog.
 #include <string>
 #include <vector>
 
@@ -7,60 +8,25 @@
 
 #include "send/send_list_rules.h"
 
-TEST(SendListRulesTest, TheTypingRowComesBackOnTopOfRecipientsAndReplacesAHalfTypedRowOnlyWhenAllowed)
-{
-    // An empty list and a recipient on top both get a fresh typing row above.
-    EXPECT_EQ(TypingRowAction::kInsertAtTop, DecideTypingRow(0, false, false, false));
-    EXPECT_EQ(TypingRowAction::kInsertAtTop, DecideTypingRow(1, true, false, false));
-    EXPECT_EQ(TypingRowAction::kInsertAtTop, DecideTypingRow(3, true, true, true));  // the placeholder with a number
-    // A name typed without a number stays while an edit ends, and goes on Add or Remove.
-    EXPECT_EQ(TypingRowAction::kNone, DecideTypingRow(2, false, false, false));
-    EXPECT_EQ(TypingRowAction::kReplaceTop, DecideTypingRow(2, false, false, true));
-    // The typing row itself is left alone.
-    EXPECT_EQ(TypingRowAction::kNone, DecideTypingRow(1, false, true, true));
-    EXPECT_EQ(TypingRowAction::kNone, DecideTypingRow(1, false, true, false));
-}
-
-TEST(SendListRulesTest, SendNeedsANumberInTheOnlyRowOrInEveryRowBelowTheTop)
-{
-    EXPECT_FALSE(CanSend({}));
-    EXPECT_FALSE(CanSend({false}));  // only the typing row
-    EXPECT_TRUE(CanSend({true}));
-    EXPECT_TRUE(CanSend({false, true}));
-    EXPECT_TRUE(CanSend({true, true, true}));
-    EXPECT_FALSE(CanSend({false, true, false}));
-    EXPECT_FALSE(CanSend({true, false}));
-}
-
 TEST(SendListRulesTest, NamesSplitAtTheFirstBlankAndAreCutToTheEntryFields)
 {
-    struct Case {
-        std::string name, first, last;
-    };
-    const Case cases[] = {
-        {"Ann Archer", "Ann", "Archer"},
-        {"Mary Ann van Dyke", "Mary", "Ann van Dyke"},
-        {"Cher", "Cher", ""},
-        {" Leading", "", "Leading"},
-        {"", "", ""},
-        {std::string(25, 'f') + " " + std::string(30, 'l'), std::string(20, 'f'), std::string(20, 'l')},
-    };
-    for (const Case& c : cases) {
+    const std::string longFirst(25, 'f'), longLast(30, 'l');
+    const std::vector<std::vector<std::string>> cases = {
+        {"Mary Ann van Dyke", "Mary", "Ann van Dyke"}, {"Cher", "Cher", ""}, {" Leading", "", "Leading"},
+        {"", "", ""}, {longFirst + " " + longLast, longFirst.substr(0, 20), longLast.substr(0, 20)}};
+    for (const auto& c : cases) {
         std::string first = "x", last = "x";
-        SplitRecipientName(c.name, 20, &first, &last);
-        EXPECT_EQ(c.first, first) << c.name;
-        EXPECT_EQ(c.last, last) << c.name;
+        SplitRecipientName(c[0], 20, &first, &last);
+        EXPECT_EQ(c[1] + "|" + c[2], first + "|" + last) << c[0];
     }
 }
 
 TEST(SendListRulesTest, ALoggedJobsDocumentIsConvertedFromItsTifUnlessItIsInTheEnginesFormAlready)
 {
-    EXPECT_EQ("C:\\Fax Inbox\\R00000017.tif", SourceTifToConvert("C:\\Fax Inbox\\R00000017.tif"));
-    EXPECT_EQ("C:\\Outbox\\scan.tif", SourceTifToConvert("C:\\Outbox\\scan.TIF"));
-    EXPECT_EQ("C:\\Outbox\\scan.tif", SourceTifToConvert("C:\\Outbox\\scan.dcx"));
-    EXPECT_EQ("", SourceTifToConvert("C:\\Outbox\\A1.fmf"));
-    EXPECT_EQ("", SourceTifToConvert("C:\\Outbox\\A1.FMF"));
-    EXPECT_EQ("tif", SourceTifToConvert("abc"));
-    EXPECT_EQ("", SourceTifToConvert("ab"));
-    EXPECT_EQ("", SourceTifToConvert(""));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"C:\\Fax Inbox\\R00000017.tif", "C:\\Fax Inbox\\R00000017.tif"}, {"C:\\Outbox\\scan.TIF", "C:\\Outbox\\scan.tif"},
+        {"C:\\Outbox\\scan.dcx", "C:\\Outbox\\scan.tif"}, {"C:\\Outbox\\A1.fmf", ""}, {"C:\\Outbox\\A1.FMF", ""},
+        {"abc", "tif"}, {"ab", ""}, {"", ""}};
+    for (const auto& [file, source] : cases)
+        EXPECT_EQ(source, SourceTifToConvert(file)) << file;
 }

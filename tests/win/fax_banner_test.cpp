@@ -1,8 +1,10 @@
-// The header line built from the header settings in the real registry.
+// The header line built from the header settings in the real registry, and the cover page
+// table: an index outside it names no cover page and appends nothing to the folder.
 #include <algorithm>
 #include <string>
 
 #include "framework/module_state.h"
+#include "send/cover_pages.h"
 #include "send/fax_banner.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
@@ -10,59 +12,47 @@
 
 using namespace testsupport;
 
-namespace {
-const char kDefaultLine[] = "From:%s %x To:%r|Date:%d Time %t|Page %c of %p";
-
-std::string Banner()
-{
-    AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    char buffer[kFaxBannerSize + 8];
-    std::fill(buffer, buffer + sizeof buffer, '#');
-    buffer[sizeof buffer - 1] = '\0';
-    BuildFaxBanner(buffer);
-    for (size_t at = kFaxBannerSize; at < sizeof buffer - 1; ++at)
-        EXPECT_EQ('#', buffer[at]) << "written past the line's buffer at " << at;
-    return buffer;
-}
-
-void StoreHeader(const std::string& left, const std::string& center, const std::string& right)
-{
-    ASSERT_TRUE(WriteSettingText(kHeaderLeft, left));
-    ASSERT_TRUE(WriteSettingText(kHeaderCenter, center));
-    ASSERT_TRUE(WriteSettingText(kHeaderRight, right));
-}
-}  // namespace
-
 class FaxBannerTest : public SettingsTest {};
 
-TEST_F(FaxBannerTest, StoredPartsAreJoinedAndTheirMacrosTranslated)
+TEST_F(FaxBannerTest, StoredPartsAreJoinedAndTheirMacrosTranslatedAnyUnreadablePartGivesAllThreeDefaults)
 {
-    EXPECT_EQ(kDefaultLine, Banner()) << "no settings at all";
-
-    ASSERT_NO_FATAL_FAILURE(StoreHeader("Fax @x", "", "@@N"));
-    EXPECT_EQ("Fax @x||@%p", Banner());
-
-    // Three parts of the longest length fill the buffer exactly.
-    const std::string longest(20, 'x');
-    ASSERT_NO_FATAL_FAILURE(StoreHeader(longest, longest, "@N" + std::string(18, 'y')));
-    EXPECT_EQ(longest + "|" + longest + "|%p" + std::string(18, 'y'), Banner());
+    const std::string kDefault = "From:%s %x To:%r|Date:%d Time %t|Page %c of %p", longest(20, 'x');
+    struct Case {
+        std::string left, center, right;  // "-": not stored; "#": stored as a number
+        std::string line;
+    } const cases[] = {
+        {"-", "-", "-", kDefault},
+        {"Fax @x", "", "@@N", "Fax @x||@%p"},
+        // Three parts of the longest length fill the buffer exactly.
+        {longest, longest, "@N" + std::string(18, 'y'), longest + "|" + longest + "|%p" + std::string(18, 'y')},
+        {"Left", std::string(21, 'c'), "Right", kDefault},  // does not fit its buffer
+        {"Left", "Center", "-", kDefault},
+        {"#", "Center", "Right", kDefault},
+    };
+    for (const Case& c : cases) {
+        for (auto [name, part] : {std::make_pair(kHeaderLeft, &c.left), {kHeaderCenter, &c.center},
+                                  {kHeaderRight, &c.right}}) {
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, name);
+            if (*part == "#")
+                WriteRegistryDword(HKEY_CURRENT_USER, kSettingsKey, name, 20);
+            else if (*part != "-")
+                WriteSettingText(name, *part);
+        }
+        AFX_MANAGE_STATE(AfxGetStaticModuleState());
+        char buffer[kFaxBannerSize + 8];
+        std::fill(buffer, buffer + sizeof buffer, '#');
+        buffer[sizeof buffer - 1] = '\0';
+        BuildFaxBanner(buffer);
+        EXPECT_EQ(std::string(7, '#'), std::string(buffer + kFaxBannerSize, 7)) << "written past the buffer";
+        EXPECT_EQ(c.line, buffer) << c.left.substr(0, 30) << "|" << c.center.substr(0, 30) << "|" << c.right;
+    }
 }
 
-TEST_F(FaxBannerTest, AnyUnreadablePartGivesAllThreeDefaults)
+TEST(CoverPagesTableTest, IndexesOutsideTheTableNameNothing)
 {
-    // A Center of 21 characters does not fit its buffer.
-    ASSERT_NO_FATAL_FAILURE(StoreHeader("Left", std::string(21, 'c'), "Right"));
-    EXPECT_EQ(kDefaultLine, Banner());
-    ASSERT_NO_FATAL_FAILURE(StoreHeader("Left", std::string(5000, 'c'), "Right"));
-    EXPECT_EQ(kDefaultLine, Banner());
-
-    // One part missing.
-    ASSERT_NO_FATAL_FAILURE(StoreHeader("Left", "Center", "Right"));
-    ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kHeaderRight));
-    EXPECT_EQ(kDefaultLine, Banner());
-
-    // One part stored as a number.
-    ASSERT_NO_FATAL_FAILURE(StoreHeader("Left", "Center", "Right"));
-    WriteRegistryDword(HKEY_CURRENT_USER, kSettingsKey, kHeaderLeft, 20);
-    EXPECT_EQ(kDefaultLine, Banner());
+    EXPECT_STREQ("urgent.pg", CoverPageSentFile(2));
+    for (int outside : {-1, kCoverPageCount, -2147483647 - 1}) {
+        EXPECT_EQ(nullptr, CoverPageAt(outside)) << outside;
+        EXPECT_STREQ("", CoverPageSentFile(outside)) << outside;
+    }
 }

@@ -2,8 +2,7 @@
 
 #include <commctrl.h>
 
-#include <ostream>
-
+#include "controls/in_place_edit.h"
 #include "engine/engine_memory.h"
 #include "host/fax_app.h"
 #include "list_test_support.h"
@@ -18,10 +17,7 @@ const char kTypeHere[] = "<Type Here>";
 SendFaxTest* SendFaxTest::s_current = nullptr;
 
 namespace {
-const char kHostClass[] = "RWFaxSendFaxTestHost";
-
 std::string Str(const char* text) { return text ? text : ""; }
-
 void CountPause(DWORD ms, void* context) { static_cast<std::vector<DWORD>*>(context)->push_back(ms); }
 }  // namespace
 
@@ -54,26 +50,6 @@ std::vector<EngineJob> StandInEngine::Jobs() const
     return jobs;
 }
 
-std::ostream& operator<<(std::ostream& out, const Row& row)
-{
-    return out << "{" << row.name << " | " << row.company << " | " << row.fax << "}";
-}
-
-LRESULT CALLBACK SendFaxTest::HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_FAX_PREVIEW_COVER && s_current)
-        s_current->m_previews.push_back(std::to_string(wParam) + " " +
-                                        (lParam ? reinterpret_cast<const char*>(lParam) : "(null)"));
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-BOOL SendFaxTest::RecordHelp(HWND, const char*, UINT command, ULONG_PTR data)
-{
-    if (s_current)
-        s_current->m_help.emplace_back(command, data);
-    return TRUE;
-}
-
 void SendFaxTest::SetUp()
 {
     SettingsTest::SetUp();
@@ -86,16 +62,22 @@ void SendFaxTest::SetUp()
     g_bNotifyOnCompletion = 0;
     m_document = m_files.File("abc123.fmf");
     ASSERT_TRUE(WriteFileBytes(m_document, std::string("FF*\0document", 12)));
-
+    // A host window that notes the cover pages it is asked to show.
     WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = &SendFaxTest::HostProc;
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_FAX_PREVIEW_COVER && s_current)
+            s_current->m_previews.push_back(std::to_string(wParam) + " " + reinterpret_cast<const char*>(lParam));
+        return DefWindowProcA(window, message, wParam, lParam);
+    };
     windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kHostClass;
+    windowClass.lpszClassName = "RWFaxSendFaxTestHost";
     RegisterClassA(&windowClass);
-    m_host = FrameworkWindowObject(
-        CreateWindowA(kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
-                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
-    CWinApp::SetHelpCall(&SendFaxTest::RecordHelp);
+    m_host = FrameworkWindowObject(CreateWindowA(windowClass.lpszClassName, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300,
+                                                 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+    CWinApp::SetHelpCall([](HWND, const char*, UINT command, ULONG_PTR data) -> BOOL {
+        s_current->m_help.emplace_back(command, data);
+        return TRUE;
+    });
 }
 
 void SendFaxTest::TearDown()
@@ -121,12 +103,12 @@ CDSendFax& SendFaxTest::Open(int mode, SEND_FAX* job)
     return *m_dialog;
 }
 
-std::vector<Row> SendFaxTest::Rows() const
+std::vector<std::string> SendFaxTest::Rows() const
 {
-    std::vector<Row> rows;
+    std::vector<std::string> rows;
     const CRecipientList& list = m_dialog->m_lstRecipients;
     for (int row = 0; row < list.GetItemCount(); ++row)
-        rows.push_back({list.GetItemText(row, 0), list.GetItemText(row, 1), list.GetItemText(row, 2)});
+        rows.push_back(list.GetItemText(row, 0) + "|" + list.GetItemText(row, 1) + "|" + list.GetItemText(row, 2));
     return rows;
 }
 
@@ -140,31 +122,16 @@ void SendFaxTest::ChooseComboLine(int id, int line) const
 
 void SendFaxTest::SelectRows(int listId, const std::vector<int>& rows) const
 {
-    HWND list = Item(listId);
-    LVITEMA clear = {};
-    clear.stateMask = LVIS_SELECTED;
-    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
-    for (int row : rows) {
-        LVITEMA select = {};
-        select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        select.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&select));
-    }
+    ListView_SetItemState(Item(listId), -1, 0, LVIS_SELECTED);
+    for (int row : rows)
+        ListView_SetItemState(Item(listId), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void SendFaxTest::TypeIntoCell(int row, int column, const std::string& text) const
 {
-    HWND list = Item(IDC_SENDFAX_SENDLIST);
-    RECT cell = {};
-    m_dialog->m_lstRecipients.GetItemRect(row, &cell, LVIR_BOUNDS);
-    int left = cell.left;
-    for (int col = 0; col < column; ++col)
-        left += m_dialog->m_lstRecipients.GetColumnWidth(col);
-    LPARAM point = MAKELPARAM(left + 6, (cell.top + cell.bottom) / 2);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageA(list, WM_LBUTTONUP, 0, point);
-    HWND editor = GetDlgItem(list, IDC_INPLACE_EDIT);
-    ASSERT_NE(nullptr, editor) << "no editor on row " << row << ", column " << column;
+    CInPlaceEdit* edit = m_dialog->m_lstRecipients.EditCell(row, column);
+    ASSERT_NE(nullptr, edit) << "no editor on row " << row << ", column " << column;
+    HWND list = Item(IDC_SENDFAX_SENDLIST), editor = edit->m_hWnd;
     SendMessageA(editor, EM_SETSEL, 0, -1);
     listtest::PostChars(editor, text.empty() ? std::string("\b") : text);
     listtest::PostKeyDown(editor, VK_RETURN);

@@ -42,15 +42,6 @@ private:
     FAXENGINE m_engine = 0;
 };
 
-struct Row {
-    std::string name, company, fax;
-    bool operator==(const Row& other) const
-    {
-        return name == other.name && company == other.company && fax == other.fax;
-    }
-};
-std::ostream& operator<<(std::ostream& out, const Row& row);
-
 extern const char kTypeHere[];
 
 class SendFaxTest : public testsupport::SettingsTest {
@@ -67,7 +58,7 @@ protected:
     void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
     std::string Text(int id) const { return testsupport::WindowText(Item(id)); }
 
-    std::vector<Row> Rows() const;
+    std::vector<std::string> Rows() const;  // "name|company|fax" of every row of the Fax Send List
     std::vector<std::string> EntryNames() const;
     // Picks a line of a combo box as the user does, with its notification.
     void ChooseComboLine(int id, int line) const;
@@ -88,10 +79,6 @@ protected:
     std::unique_ptr<CDSendFax> m_dialog;
 
     static SendFaxTest* s_current;
-
-private:
-    static LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static BOOL RecordHelp(HWND, const char*, UINT command, ULONG_PTR data);
 };
 
 }  // namespace sendfaxtest

@@ -1,6 +1,8 @@
-// What the Send Fax dialog does beyond its lists: the schedule, adding a recipient to the
-// phonebook, the options, help and cover preview, taking over a logged job to resend or
-// forward it, and sending: from the dialog and through the module's entry point.
+// The Send Fax dialog worked by control ID: the schedule, adding a recipient to the phonebook,
+// the options, help and cover preview, taking over a logged job to resend or forward it,
+// sending through the module's entry points, and its lists: the typing row, recipients typed
+// or taken from the phonebook, Remove, and the buttons that follow the lists. The options box starts from the
+// Log Setup page's default; OK writes the choice for the next send, Cancel writes nothing.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -11,7 +13,9 @@
 #include "res/resource.h"
 #include "send/locale_date_time.h"
 #include "send/locale_picture.h"
-#include "send/schedule_dialog.h"
+#include "send/send_options_dialog.h"
+#include "settings/setting_names.h"
+#include "settings/setting_readers.h"
 #include "send_fax_fixture.h"
 #include "standins/dialog_script.h"
 #include "standins/phonebook/phonebook_resource.h"
@@ -22,39 +26,61 @@ using namespace testsupport;
 using standintest::ControlText;
 using standintest::DialogScript;
 using standintest::PostClick;
-using standintest::SetControlText;
 
 namespace {
-constexpr int kMessageBoxText = 0xFFFF;
-
-class SendFaxFlowTest : public SendFaxTest {};
-
-bool ScriptDone(const DialogScript& script) { return script.Done() == script.Size(); }
-
-// A logged job with its texts in owned buffers.
-struct LoggedJob {
-    std::string name = "Ann Archer", company = "Archer & Sons", fax = "555 0101", cover = "C:\\FAXCOV~1\\general.pg",
-                comments = "Call me", subject = "Figures", file;
-    SEND_FAX record = {};
-
-    SEND_FAX* Record()
+class SendFaxFlowTest : public SendFaxTest {
+protected:
+    std::string EnabledOf(std::initializer_list<int> ids) const
     {
-        record.szDestName = &name[0];
-        record.szToCompany = &company[0];
-        record.szDestFax = &fax[0];
-        record.szCover = &cover[0];
-        record.szComments = &comments[0];
-        record.szSubject = &subject[0];
-        record.szFileList = file.empty() ? nullptr : &file[0];
-        record.nYear = 2025;
-        record.nMonth = 3;
-        record.nDay = 7;
-        record.nHour = 14;
-        record.nMinute = 30;
-        record.nSecond = 5;
-        return &record;
+        std::string states;
+        for (int id : ids)
+            states += Enabled(id) ? '1' : '0';
+        return states;
+    }
+    std::vector<std::string> ComboTexts(int id) const
+    {
+        std::vector<std::string> texts;
+        for (int line = 0; line < static_cast<int>(SendMessageA(Item(id), CB_GETCOUNT, 0, 0)); ++line) {
+            char text[128] = {};
+            SendMessageA(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
+            texts.push_back(text);
+        }
+        return texts;
+    }
+    // Runs a step on the next window that has the control, then expects the step to have run.
+    void WithWindow(int controlId, std::function<void(HWND)> step, std::function<void()> action)
+    {
+        DialogScript script({{controlId, std::move(step)}});
+        action();
+        EXPECT_EQ(1u, script.Done()) << "no window with control " << controlId;
+    }
+    // Answers every message box with OK while the action runs and returns their texts.
+    std::vector<std::string> Boxes(std::function<void()> action, size_t count = 1)
+    {
+        std::vector<std::string> texts;
+        DialogScript script(std::vector<standintest::DialogStep>(count, {0xFFFF, [&texts](HWND box) {
+                                                                              texts.push_back(MessageBoxText(box));
+                                                                              PostClick(box, IDOK);
+                                                                          }}));
+        action();
+        return texts;
     }
 };
+
+const std::string kAnn = "Ann Archer|Archer & Sons|555 0101", kBob = "Bob Baker|Baker Bros|555 0202",
+                  kCleo = "Cleo Cole||555 0303", kTyping = "<Type Here>||";
+
+char kName[] = "Ann Archer", kCompany[] = "Archer & Sons", kFax[] = "555 0101", kNotes[] = "Call me", kSubject[] = "Figures";
+
+// A logged job of Ann Archer's sent at 14:30:05 on 7 March 2025.
+SEND_FAX LoggedJob(char* file, char* cover)
+{
+    SEND_FAX r = {};
+    r.szDestName = kName, r.szToCompany = kCompany, r.szDestFax = kFax, r.szCover = cover, r.szComments = kNotes;
+    r.szSubject = kSubject, r.szFileList = file, r.nYear = 2025, r.nMonth = 3, r.nDay = 7, r.nHour = 14;
+    r.nMinute = 30, r.nSecond = 5;
+    return r;
+}
 }  // namespace
 
 TEST_F(SendFaxFlowTest, ScheduleShowsTheRecipientsAndTakesBackTheChoiceOnlyAfterOk)
@@ -64,66 +90,37 @@ TEST_F(SendFaxFlowTest, ScheduleShowsTheRecipientsAndTakesBackTheChoiceOnlyAfter
     TypeIntoCell(2, 2, "");  // Bob without a number is left out of the schedule
     Click(IDC_SENDFAX_COVERPAGE);
     SetDlgItemTextA(Dialog(), IDC_SENDFAX_SUBJECT, "Figures");
-
-    bool scheduleButtonShut = false;
-    DialogScript cancel({{IDC_SCHED_TIME, [&](HWND schedule) {
-                              scheduleButtonShut = !Enabled(IDC_SENDFAX_SCHEDULE);
-                              EXPECT_EQ("Ann Archer, Cleo Cole", ControlText(schedule, IDC_SCHED_NAME));
-                              EXPECT_EQ("555 0101, 555 0303", ControlText(schedule, IDC_SCHED_FAX));
-                              EXPECT_EQ("Figures", ControlText(schedule, IDC_SCHED_SUBJECT));
-                              EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(schedule, IDC_SCHED_OFFPEAK));
-                              SendMessageA(GetDlgItem(schedule, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
-                              PostClick(schedule, IDCANCEL);
-                          }}});
-    Click(IDC_SENDFAX_SCHEDULE);
-    EXPECT_TRUE(ScriptDone(cancel));
-    EXPECT_TRUE(scheduleButtonShut);
-    EXPECT_TRUE(Enabled(IDC_SENDFAX_SCHEDULE));
+    WithWindow(IDC_SCHED_TIME, [&](HWND schedule) {
+        EXPECT_EQ("Ann Archer, Cleo Cole|555 0101, 555 0303|Figures",
+                  ControlText(schedule, IDC_SCHED_NAME) + "|" + ControlText(schedule, IDC_SCHED_FAX) + "|" +
+                      ControlText(schedule, IDC_SCHED_SUBJECT));
+        EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(schedule, IDC_SCHED_OFFPEAK));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(schedule, IDC_SCHED_DATE)));  // until Send Later is chosen
+        SendMessageA(GetDlgItem(schedule, IDC_SCHED_HOLD), BM_CLICK, 0, 0);
+        PostClick(schedule, IDCANCEL);
+    }, [&] { Click(IDC_SENDFAX_SCHEDULE); });
     EXPECT_EQ(SCHEDULE_OFF_PEAK, dialog.m_nSchedule);
 
-    // Texts in the user's regional format, whatever it is; the dialog's stored moment is shown.
-    SYSTEMTIME stored = MakeTime(2029, 1, 2, 3, 4, 5), chosen = MakeTime(2030, 12, 24, 21, 5, 0);
-    char storedDate[80] = {}, chosenDate[80] = {}, chosenTime[80] = {};
-    std::string shownDate;
-    DialogScript later({{IDC_SCHED_TIME, [&](HWND schedule) {
-                             FormatLocalDate(&stored, DatePictureForOrder(g_nDateOrder), storedDate, 80);
-                             FormatLocalDate(&chosen, DatePictureForOrder(g_nDateOrder), chosenDate, 80);
-                             FormatLocalTime(&chosen, chosenTime, 80);
-                             shownDate = ControlText(schedule, IDC_SCHED_DATE);
-                             SendMessageA(GetDlgItem(schedule, IDC_SCHED_SENDLATER), BM_CLICK, 0, 0);
-                             SetControlText(schedule, IDC_SCHED_TIME, chosenTime);
-                             SetControlText(schedule, IDC_SCHED_DATE, chosenDate);
-                             PostClick(schedule, IDOK);
-                         }}});
-    dialog.m_stOpened = stored;
-    Click(IDC_SENDFAX_SCHEDULE);
-    EXPECT_TRUE(ScriptDone(later));
-    EXPECT_EQ(storedDate, shownDate);
+    // Texts in the user's regional format, whatever it is.
+    SYSTEMTIME chosen = MakeTime(2030, 12, 24, 21, 5, 0);
+    char chosenDate[80] = {}, chosenTime[80] = {};
+    FormatLocalDate(&chosen, DatePictureForOrder(g_nDateOrder), chosenDate, 80);
+    FormatLocalTime(&chosen, chosenTime, 80);
+    WithWindow(IDC_SCHED_TIME, [&](HWND schedule) {
+        SendMessageA(GetDlgItem(schedule, IDC_SCHED_SENDLATER), BM_CLICK, 0, 0);
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(schedule, IDC_SCHED_TIMESPIN)));
+        standintest::SetControlText(schedule, IDC_SCHED_TIME, chosenTime);
+        standintest::SetControlText(schedule, IDC_SCHED_DATE, chosenDate);
+        PostClick(schedule, IDOK);
+    }, [&] { Click(IDC_SENDFAX_SCHEDULE); });
     EXPECT_EQ(SCHEDULE_SEND_LATER, dialog.m_nSchedule);
-    EXPECT_EQ(chosenDate, dialog.m_strSchedDate);
-    EXPECT_EQ(chosenTime, dialog.m_strSchedTime);
-    EXPECT_EQ(2030, dialog.m_stOpened.wYear);
-    EXPECT_EQ(21, dialog.m_stOpened.wHour);
-}
+    EXPECT_EQ(std::string(chosenDate) + " " + chosenTime, dialog.m_strSchedDate + " " + dialog.m_strSchedTime);
 
-TEST_F(SendFaxFlowTest, ScheduleWithoutAnyFaxNumberSaysSoAndOpensNothing)
-{
-    Open();
-    SelectRows(IDC_SENDFAX_PHONEBOOK, {0});
-    Click(IDC_SENDFAX_ADD);
+    // No row with a fax number: a word to the user and no schedule.
     TypeIntoCell(1, 2, "");
-    ASSERT_TRUE(Enabled(IDC_SENDFAX_SCHEDULE));  // two rows, neither with a number
-
-    std::string text, caption;
-    DialogScript script({{kMessageBoxText, [&](HWND box) {
-                              text = MessageBoxText(box);
-                              caption = WindowText(box);
-                              PostClick(box, IDOK);
-                          }}});
-    Click(IDC_SENDFAX_SCHEDULE);
-    EXPECT_TRUE(ScriptDone(script));
-    EXPECT_EQ("There are no faxes to schedule", text);
-    EXPECT_EQ("", caption);
+    TypeIntoCell(3, 2, "");
+    EXPECT_EQ((std::vector<std::string>{"There are no faxes to schedule"}),
+              Boxes([&] { Click(IDC_SENDFAX_SCHEDULE); }));
 }
 
 TEST_F(SendFaxFlowTest, AddToPhonebookOpensTheLibrarysEditorFilledFromTheRowAndListsTheNewEntry)
@@ -134,140 +131,69 @@ TEST_F(SendFaxFlowTest, AddToPhonebookOpensTheLibrarysEditorFilledFromTheRowAndL
     TypeIntoCell(0, 2, "555 0606");
     SelectRows(IDC_SENDFAX_SENDLIST, {1});
     SelectRows(IDC_SENDFAX_PHONEBOOK, {0});
-    ASSERT_TRUE(Enabled(IDC_SENDFAX_ADD));
-
     std::string shown;
-    DialogScript script({{IDC_PB_FIRST_NAME, [&](HWND editor) {
-                              for (int id : {IDC_PB_FIRST_NAME, IDC_PB_LAST_NAME, IDC_PB_COMPANY, IDC_PB_FAX})
-                                  shown += ControlText(editor, id) + "|";
-                              PostClick(editor, IDOK);
-                          }}});
-    Click(IDC_SENDFAX_ADDTOBOOK);
-    EXPECT_TRUE(ScriptDone(script));
+    WithWindow(IDC_PB_FIRST_NAME, [&](HWND editor) {
+        for (int id : {IDC_PB_FIRST_NAME, IDC_PB_LAST_NAME, IDC_PB_COMPANY, IDC_PB_FAX})
+            shown += ControlText(editor, id) + "|";
+        PostClick(editor, IDOK);
+    }, [&] { Click(IDC_SENDFAX_ADDTOBOOK); });
     EXPECT_EQ("Dana|Duke Smith|Duke Co|555 0606|", shown);
-
     EXPECT_EQ((std::vector<std::string>{"Ann Archer", "Bob Baker", "Cleo Cole", "Dana Duke Smith"}), EntryNames());
     EXPECT_FALSE(Enabled(IDC_SENDFAX_ADD));  // the list was filled again, nothing is selected in it
-    PHONEBOOK_ID customers = {};
-    ASSERT_TRUE(PhoneBookStore::FindBook("Customers", &customers));
-    std::vector<BookEntryText> entries = PhoneBookStore::Entries(customers);
-    ASSERT_EQ(4u, entries.size());
-    EXPECT_EQ("Duke Smith", entries[3].lastName);
-    EXPECT_EQ("555 0606", entries[3].fax);
 }
 
 TEST_F(SendFaxFlowTest, OptionsHelpAndPreviewReachTheirDialogHelpFileAndHost)
 {
     Open();
-    std::string caption;
-    HWND owner = nullptr;
-    BOOL sendFaxEnabled = TRUE;
-    DialogScript options({{IDC_OPTIONS_KEEPPAGES, [&](HWND window) {
-                               caption = WindowText(window);
-                               owner = GetWindow(window, GW_OWNER);
-                               sendFaxEnabled = IsWindowEnabled(Dialog());
-                               PostClick(window, IDCANCEL);
-                           }}});
-    Click(IDC_SENDFAX_OPTIONS);
-    EXPECT_TRUE(ScriptDone(options));
-    EXPECT_EQ("Fax Send Options", caption);
-    // Opened without a parent, the box is modal over the Send Fax dialog all the same.
-    EXPECT_EQ(Dialog(), owner);
-    EXPECT_FALSE(sendFaxEnabled);
-    EXPECT_TRUE(Enabled(IDC_SENDFAX_OPTIONS) && IsWindowEnabled(Dialog()));
+    // Opened without a parent, the options box is modal over the Send Fax dialog all the same.
+    WithWindow(IDC_OPTIONS_KEEPPAGES, [&](HWND options) {
+        EXPECT_FALSE(IsWindowEnabled(Dialog()));
+        PostClick(options, IDCANCEL);
+    }, [&] { Click(IDC_SENDFAX_OPTIONS); });
 
     Click(IDC_HELPBUTTON);
-    ASSERT_EQ(1u, m_help.size());
-    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), m_help[0].first);
-    EXPECT_EQ(677u, m_help[0].second);
+    EXPECT_EQ((std::vector<std::pair<UINT, ULONG_PTR>>{{HELP_CONTEXT, 677}}), m_help);
 
     Click(IDC_SENDFAX_COVERPAGE);
-    ChooseComboLine(IDC_SENDFAX_COVERLIST, 2);
-    Click(IDC_SENDFAX_PREVIEW);
-    ChooseComboLine(IDC_SENDFAX_COVERLIST, 3);
-    Click(IDC_SENDFAX_PREVIEW);
+    for (int line : {2, 3}) {
+        ChooseComboLine(IDC_SENDFAX_COVERLIST, line);
+        Click(IDC_SENDFAX_PREVIEW);
+    }
     EXPECT_EQ((std::vector<std::string>{"9 Urgent.Qoi", "9 Check This Out.Qoi"}), m_previews);
 }
 
-TEST_F(SendFaxFlowTest, ResendTakesOverTheRecipientCoverTextsStartAndMakesTheEnginesDocument)
+TEST_F(SendFaxFlowTest, ResendAndForwardTakeOverALoggedJob)
 {
-    LoggedJob job;
-    job.file = m_files.File("R00000017.tif");
-    ASSERT_TRUE(WriteFileBytes(job.file, testfiles::MakeTiff(1)));
-    CDSendFax& dialog = Open(SENDFAX_OPEN_RESEND, job.Record());
-
-    EXPECT_EQ((std::vector<Row>{{kTypeHere, "", ""}, {"Ann Archer", "Archer & Sons", "555 0101"}}), Rows());
+    std::string tif = m_files.File("R00000017.tif"), cover = "C:\\FAXCOV~1\\general.pg", none;
+    ASSERT_TRUE(WriteFileBytes(tif, testfiles::MakeTiff(1)));
+    SEND_FAX job = LoggedJob(&tif[0], &cover[0]);
+    CDSendFax& dialog = Open(SENDFAX_OPEN_RESEND, &job);
+    EXPECT_EQ((std::vector<std::string>{"<Type Here>||", "Ann Archer|Archer & Sons|555 0101"}), Rows());
     EXPECT_TRUE(Enabled(IDOK));
     EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(Dialog(), IDC_SENDFAX_COVERPAGE));
-    EXPECT_EQ("Figures", Text(IDC_SENDFAX_SUBJECT));
-    EXPECT_EQ("Call me", Text(IDC_SENDFAX_NOTES));
-    // The job's start, month first.
-    EXPECT_EQ("03/07/2025", dialog.m_strSchedDate);
-    EXPECT_EQ("14:30:05", dialog.m_strSchedTime);
-    EXPECT_EQ(7, dialog.m_stOpened.wDay);
-    EXPECT_EQ(0, dialog.m_stOpened.wMilliseconds);
+    EXPECT_EQ("Figures|Call me", Text(IDC_SENDFAX_SUBJECT) + "|" + Text(IDC_SENDFAX_NOTES));
+    // The job's start, month first, and the document in the engine's form made from its tif.
+    EXPECT_EQ("03/07/2025 14:30:05", dialog.m_strSchedDate + " " + dialog.m_strSchedTime);
     EXPECT_EQ(std::string("FF*\0", 4), ReadFileBytes(m_files.File("R00000017.fmf")).substr(0, 4));
 
     // Forward adds no recipient; a job without cover leaves the cover off.
-    job.cover = "";
-    Open(SENDFAX_OPEN_FORWARD, job.Record());
-    EXPECT_EQ((std::vector<Row>{{kTypeHere, "", ""}}), Rows());
+    job = LoggedJob(&tif[0], &none[0]);
+    Open(SENDFAX_OPEN_FORWARD, &job);
+    EXPECT_EQ((std::vector<std::string>{"<Type Here>||"}), Rows());
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(Dialog(), IDC_SENDFAX_COVERPAGE));
-    EXPECT_EQ("", Text(IDC_SENDFAX_NOTES));
     EXPECT_FALSE(Enabled(IDC_SENDFAX_NOTES));
-}
 
-TEST_F(SendFaxFlowTest, ALoggedJobWithoutDocumentOrTextsStillOpens)
-{
-    LoggedJob job;
-    job.file = m_files.File("missing.tif");
-    std::string message;
-    DialogScript script({{kMessageBoxText, [&](HWND box) {
-                              message = MessageBoxText(box);
-                              PostClick(box, IDOK);
-                          }}});
-    Open(SENDFAX_OPEN_RESEND, job.Record());
-    EXPECT_TRUE(ScriptDone(script));
-    EXPECT_EQ("Cannot open fax file " + job.file + ".", message);
+    // A missing document is named to the user.
+    std::string missing = m_files.File("missing.tif");
+    job = LoggedJob(&missing[0], &cover[0]);
+    EXPECT_EQ((std::vector<std::string>{"Cannot open fax file " + missing + "."}),
+              Boxes([&] { Open(SENDFAX_OPEN_RESEND, &job); }));
     EXPECT_EQ(2u, Rows().size());
-
-    // A document already in the engine's form is used as it is, without a word.
-    LoggedJob sent;
-    sent.file = m_document;
-    std::string before = ReadFileBytes(m_document);
-    Open(SENDFAX_OPEN_RESEND, sent.Record());
-    EXPECT_EQ(before, ReadFileBytes(m_document));
-
+    // A job without texts, or none at all, opens an empty list.
     SEND_FAX empty = {};
     Open(SENDFAX_OPEN_RESEND, &empty);
-    EXPECT_EQ((std::vector<Row>{{kTypeHere, "", ""}}), Rows());
-    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(Dialog(), IDC_SENDFAX_COVERPAGE));
     Open(SENDFAX_OPEN_RESEND, nullptr);
-    EXPECT_EQ(1u, Rows().size());
-}
-
-TEST_F(SendFaxFlowTest, SendHandsOneJobPerRecipientToTheEngineAndCloses)
-{
-    Open();
-    Click(IDC_SENDFAX_ADDALL);
-    Click(IDC_SENDFAX_COVERPAGE);
-    ChooseComboLine(IDC_SENDFAX_COVERLIST, 1);
-    SetDlgItemTextA(Dialog(), IDC_SENDFAX_SUBJECT, "Figures");
-    SetDlgItemTextA(Dialog(), IDC_SENDFAX_NOTES, "See page 2");
-    Click(IDOK);
-
-    EXPECT_FALSE(IsWindowVisible(Dialog()));
-    std::vector<EngineJob> jobs = m_engine.Jobs();
-    ASSERT_EQ(3u, jobs.size());
-    EXPECT_EQ("Ann Archer", jobs[0].destName);
-    EXPECT_EQ("555 0100", jobs[0].destPhone);  // found in the selected book
-    EXPECT_EQ("Archer & Sons", jobs[0].toCompany);
-    EXPECT_EQ("555 0303", jobs[2].destFax);
-    for (const EngineJob& job : jobs) {
-        EXPECT_EQ("Figures", job.subject);
-        EXPECT_EQ("See page 2", job.comments);
-        EXPECT_NE(std::string::npos, job.cover.find("asap.pg")) << job.cover;
-    }
+    EXPECT_EQ((std::vector<std::string>{"<Type Here>||"}), Rows());
 }
 
 TEST_F(SendFaxFlowTest, ADocumentThatCannotBeReachedIsNamedToTheUserAndEveryJobStillGoes)
@@ -278,63 +204,183 @@ TEST_F(SendFaxFlowTest, ADocumentThatCannotBeReachedIsNamedToTheUserAndEveryJobS
         m_document = stem + ".fmf";
         Open();
         Click(IDC_SENDFAX_ADDALL);
-        std::vector<std::string> texts;
-        auto answer = [&](HWND box) {
-            texts.push_back(MessageBoxText(box));
-            PostClick(box, IDOK);
-        };
-        DialogScript script({{kMessageBoxText, answer}, {kMessageBoxText, answer}, {kMessageBoxText, answer}});
-        Click(IDOK);
-        EXPECT_TRUE(ScriptDone(script));
         // One complaint per recipient, naming the whole path, and no job is dropped.
-        EXPECT_EQ(std::vector<std::string>(3, "Cannot open fax file " + stem + ".tif."), texts);
+        EXPECT_EQ(std::vector<std::string>(3, "Cannot open fax file " + stem + ".tif."),
+                  Boxes([&] { Click(IDOK); }, 3));
         EXPECT_EQ(3u, m_engine.Jobs().size());
     }
 }
 
-TEST_F(SendFaxFlowTest, TheEntryPointRunsTheDialogOverTheForegroundWindowAndLeavesThatWindowAsItWas)
-{
-    HWND front = CreateWindowA("STATIC", "Front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr,
-                               nullptr, nullptr, nullptr);
-    SetForegroundWindow(front);
-    ASSERT_EQ(front, GetForegroundWindow());
-    HWND owner = nullptr;
-    bool frontDisabled = false;
-    DialogScript script({{IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
-                              owner = GetWindow(dialog, GW_OWNER);
-                              frontDisabled = !IsWindowEnabled(front);
-                              SendMessageA(GetDlgItem(dialog, IDC_SENDFAX_ADDALL), BM_CLICK, 0, 0);
-                              PostClick(dialog, IDOK);
-                          }}});
-    EXPECT_EQ(IDOK, RunSendFaxDialog(&m_host, m_engine.Handle(), m_document.c_str()));
-    EXPECT_TRUE(ScriptDone(script));
-    EXPECT_EQ(front, owner);
-    EXPECT_TRUE(frontDisabled);  // as under any modal dialog
-    EXPECT_TRUE(IsWindowEnabled(front));
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(front));
-    EXPECT_EQ("Front", WindowText(front));
-    EXPECT_EQ(3u, m_engine.Jobs().size());
-    DestroyWindow(front);
-}
-
-TEST_F(SendFaxFlowTest, TheModulesExportReturnsTwoWhenTheUserCancels)
+TEST_F(SendFaxFlowTest, TheEntryPointsRunTheDialogOverTheForegroundWindowAndSendOneJobPerRecipient)
 {
     HMODULE module = LoadLibraryA("RWFaxDlg.dll");
-    ASSERT_NE(nullptr, module);
-    auto onSendFax = reinterpret_cast<PFN_FaxDLL_OnSendFax>(
+    auto exported = reinterpret_cast<PFN_FaxDLL_OnSendFax>(
         reinterpret_cast<void*>(GetProcAddress(module, FAXDLL_EXPORT_NAME(FaxDLL_OnSendFax, 12))));
-    ASSERT_NE(nullptr, onSendFax);
-    std::string caption;
-    int rows = 0;
-    DialogScript script({{IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
-                              caption = WindowText(dialog);
-                              rows = standintest::ListRowCount(dialog, IDC_SENDFAX_SENDLIST);
-                              PostClick(dialog, IDCANCEL);
-                          }}});
-    EXPECT_EQ(IDCANCEL, onSendFax(&m_host, m_engine.Handle(), m_document.c_str()));
-    EXPECT_TRUE(ScriptDone(script));
-    EXPECT_EQ("Fax Send", caption);
-    EXPECT_EQ(1, rows);
-    EXPECT_TRUE(m_engine.Jobs().empty());
+    ASSERT_NE(nullptr, exported);
+    // The internal entry point sends to everyone; the module's export is cancelled.
+    for (bool send : {true, false}) {
+        HWND front = CreateWindowA("STATIC", "Front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr,
+                                   nullptr, nullptr, nullptr);
+        SetForegroundWindow(front);
+        int result = 0;
+        WithWindow(IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
+            EXPECT_EQ(front, GetWindow(dialog, GW_OWNER));
+            EXPECT_FALSE(IsWindowEnabled(front));  // as under any modal dialog
+            EXPECT_EQ("Fax Send", WindowText(dialog));
+            if (send) {
+                for (int id : {IDC_SENDFAX_ADDALL, IDC_SENDFAX_COVERPAGE})
+                    SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+                SendDlgItemMessageA(dialog, IDC_SENDFAX_COVERLIST, CB_SETCURSEL, 1, 0);
+                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SENDFAX_COVERLIST, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_SENDFAX_COVERLIST)));
+                SetDlgItemTextA(dialog, IDC_SENDFAX_SUBJECT, "Figures");
+                SetDlgItemTextA(dialog, IDC_SENDFAX_NOTES, "See page 2");
+            }
+            PostClick(dialog, send ? IDOK : IDCANCEL);
+        }, [&] {
+            result = send ? RunSendFaxDialog(&m_host, m_engine.Handle(), m_document.c_str())
+                          : exported(&m_host, m_engine.Handle(), m_document.c_str());
+        });
+        EXPECT_EQ(send ? IDOK : IDCANCEL, result);
+        EXPECT_TRUE(IsWindowEnabled(front));
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(front));
+        DestroyWindow(front);
+        std::vector<EngineJob> jobs = m_engine.Jobs();
+        m_engine.Clear();
+        ASSERT_EQ(send ? 3u : 0u, jobs.size());
+        for (const EngineJob& job : jobs)  // the phone is found in the selected book
+            EXPECT_EQ("Figures|See page 2|asap.pg|" + std::string(&job == &jobs[0] ? "555 0100" : ""),
+                      job.subject + "|" + job.comments + "|" + job.cover.substr(job.cover.rfind('\\') + 1) + "|" +
+                          job.destPhone);
+    }
     FreeLibrary(module);
 }
+
+TEST_F(SendFaxFlowTest, TheOptionsBoxStartsFromTheLogSetupDefaultAndOnlyOkStoresTheChoice)
+{
+    // the Log Setup default ("-" not stored, "#n" a number, else a text), what the user does,
+    // whether the box opens checked and what is stored for the next send ("-" nothing)
+    const char* const cases[][3] = {
+        {"-", "OK", "1 1"},  {"-", "click OK", "1 0"},     {"#1", "OK", "1 1"},
+        {"#0", "click Cancel", "0 -"},
+        {"#7", "OK", "0 0"},  // any number but 1: do not keep
+        {"0", "OK", "1 1"},   // no number: as missing
+    };
+    for (const auto& c : cases) {
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepPages);
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepAfterSend);
+        if (c[0][0] == '#')
+            WriteSettingNumber(kKeepAfterSend, static_cast<DWORD>(atoi(c[0] + 1)));
+        else if (c[0][0] != '-')
+            WriteSettingText(kKeepAfterSend, c[0]);
+        std::string seen;
+        CDSendOptions dialog;
+        WithWindow(IDC_OPTIONS_KEEPPAGES, [&](HWND box) {
+            EXPECT_EQ("Fax Send Options", WindowText(box));
+            seen = std::to_string(IsDlgButtonChecked(box, IDC_OPTIONS_KEEPPAGES));
+            if (c[1][0] == 'c')
+                SendDlgItemMessageA(box, IDC_OPTIONS_KEEPPAGES, BM_CLICK, 0, 0);
+            PostClick(box, std::string(c[1]).find("OK") != std::string::npos ? IDOK : IDCANCEL);
+        }, [&] { dialog.DoModal(); });
+        DWORD value = 0;
+        EXPECT_EQ(c[2], seen + " " + (TryReadSettingNumber(kKeepPages, &value) ? std::to_string(value) : "-"))
+            << c[0] << " " << c[1];
+    }
+}
+
+TEST_F(SendFaxFlowTest, AFreshDialogShowsOnlyTheTypingRowAndNothingCanBeSentYet)
+{
+    Open();
+    EXPECT_EQ((std::vector<std::string>{kTyping}), Rows());
+    EXPECT_EQ("0000011", EnabledOf({IDOK, IDC_SENDFAX_REMOVE, IDC_SENDFAX_ADDTOBOOK, IDC_SENDFAX_SCHEDULE,
+                                    IDC_SENDFAX_ADD, IDC_SENDFAX_ADDALL, IDCANCEL}));
+    // The first book is shown; the cover pages are offered in their order, without a cover.
+    EXPECT_EQ((std::vector<std::string>{"Customers", "Suppliers"}), ComboTexts(IDC_SENDFAX_BOOKS));
+    EXPECT_EQ((std::vector<std::string>{"Ann Archer", "Bob Baker", "Cleo Cole"}), EntryNames());
+    EXPECT_EQ((std::vector<std::string>{"General", "ASAP", "Urgent", "Check This Out", "From The Top"}),
+              ComboTexts(IDC_SENDFAX_COVERLIST));
+
+    // Insert Cover Page opens the cover controls; unchecked again it shuts them and clears the subject.
+    const auto cover = {IDC_SENDFAX_SUBJECT, IDC_SENDFAX_PREVIEW, IDC_SENDFAX_COVERLIST, IDC_SENDFAX_NOTES};
+    EXPECT_EQ("0000", EnabledOf(cover));
+    Click(IDC_SENDFAX_COVERPAGE);
+    EXPECT_EQ("1111", EnabledOf(cover));
+    SetDlgItemTextA(Dialog(), IDC_SENDFAX_SUBJECT, "Quarterly figures");
+    Click(IDC_SENDFAX_COVERPAGE);
+    EXPECT_EQ("", Text(IDC_SENDFAX_SUBJECT));
+    EXPECT_EQ("0000", EnabledOf(cover));
+
+    // Enter while Send is shut sends nothing.
+    SendMessageA(Dialog(), WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(IsWindowVisible(Dialog()));
+    EXPECT_TRUE(m_pauses.empty());
+
+    // Without phonebooks the panel is empty, a click on Add All that comes anyway adds nothing,
+    // and typing still works.
+    DeleteFileA(m_books.Folder().File("Customers.pbk").c_str());
+    DeleteFileA(m_books.Folder().File("Suppliers.pbk").c_str());
+    Open();
+    EXPECT_TRUE(ComboTexts(IDC_SENDFAX_BOOKS).empty() && EntryNames().empty());
+    EXPECT_FALSE(Enabled(IDC_SENDFAX_ADDALL));
+    Click(IDC_SENDFAX_ADDALL);
+    TypeIntoCell(0, 2, "555 9999");
+    EXPECT_EQ(2u, Rows().size());
+}
+
+TEST_F(SendFaxFlowTest, OffPeakIsPreselectedUnlessOffPeakSendingIsSwitchedOff)
+{
+    WriteSettingNumber(kEnableOffpeak, 0);
+    EXPECT_EQ(SCHEDULE_SEND_NOW, Open().m_nSchedule);
+    WriteSettingNumber(kEnableOffpeak, 1);
+    EXPECT_EQ(SCHEDULE_OFF_PEAK, Open().m_nSchedule);
+}
+
+TEST_F(SendFaxFlowTest, AFaxNumberTypedIntoTheTypingRowMakesARecipientWithANewTypingRowAbove)
+{
+    Open();
+    TypeIntoCell(0, 2, "555 7777");
+    const std::string typed = "<Type Here>||555 7777";
+    EXPECT_EQ((std::vector<std::string>{kTyping, typed}), Rows());
+    EXPECT_EQ("11", EnabledOf({IDOK, IDC_SENDFAX_SCHEDULE}));
+    // A name without a number stays on top as typed; Send still goes, every row below has
+    // a number. The next Add All replaces the half-typed row by a fresh typing row.
+    TypeIntoCell(0, 0, "Carl Cole");
+    EXPECT_EQ((std::vector<std::string>{"Carl Cole||", typed}), Rows());
+    EXPECT_TRUE(Enabled(IDOK));
+    Click(IDC_SENDFAX_ADDALL);
+    EXPECT_EQ((std::vector<std::string>{kTyping, typed, kAnn, kBob, kCleo}), Rows());
+    // A recipient whose number is taken away stops the send.
+    TypeIntoCell(3, 2, "");
+    EXPECT_EQ("Bob Baker|Baker Bros|", Rows()[3]);
+    EXPECT_FALSE(Enabled(IDOK));
+}
+
+TEST_F(SendFaxFlowTest, AddingTheSameEntryTwiceLeavesOneRowAddAllAddsOnlyWhatIsMissingRemoveTakesThemAway)
+{
+    Open();
+    SelectRows(IDC_SENDFAX_PHONEBOOK, {1});
+    Click(IDC_SENDFAX_ADD);
+    Click(IDC_SENDFAX_ADD);
+    EXPECT_EQ((std::vector<std::string>{kTyping, kBob}), Rows());
+    EXPECT_EQ("11", EnabledOf({IDOK, IDC_SENDFAX_SCHEDULE}));
+    Click(IDC_SENDFAX_ADDALL);
+    EXPECT_EQ((std::vector<std::string>{kTyping, kBob, kAnn, kCleo}), Rows());
+    // Another book: its entries are shown and added after the others.
+    ChooseComboLine(IDC_SENDFAX_BOOKS, 1);
+    EXPECT_EQ((std::vector<std::string>{"Dana Drake"}), EntryNames());
+    EXPECT_FALSE(Enabled(IDC_SENDFAX_ADD));
+    Click(IDC_SENDFAX_ADDALL);
+    EXPECT_EQ((std::vector<std::string>{kTyping, kBob, kAnn, kCleo, "Dana Drake|Drake Paper|555 0404"}), Rows());
+
+    // Remove deletes the selected rows, and the typing row always comes back.
+    SelectRows(IDC_SENDFAX_SENDLIST, {2, 3, 4});
+    EXPECT_EQ("11", EnabledOf({IDC_SENDFAX_REMOVE, IDC_SENDFAX_ADDTOBOOK}));
+    Click(IDC_SENDFAX_REMOVE);
+    EXPECT_EQ((std::vector<std::string>{kTyping, kBob}), Rows());
+    EXPECT_EQ("00", EnabledOf({IDC_SENDFAX_REMOVE, IDC_SENDFAX_ADDTOBOOK}));
+    SelectRows(IDC_SENDFAX_SENDLIST, {0, 1});
+    Click(IDC_SENDFAX_REMOVE);
+    EXPECT_EQ((std::vector<std::string>{kTyping}), Rows());
+    EXPECT_EQ("00", EnabledOf({IDOK, IDC_SENDFAX_SCHEDULE}));
+}
+
