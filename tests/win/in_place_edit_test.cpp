@@ -1,5 +1,5 @@
 // Editing a cell of a real report list in place: how the edit ends, what the list's parent
-// is told, and how far the edit grows.
+// is told, which keys it keeps from the dialog, and how far it grows.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,6 +12,7 @@
 #include "controls/sort_list_ctrl.h"
 #include "list_test_support.h"
 #include "res/resource.h"
+#include "test_support.h"
 
 using namespace listtest;
 
@@ -31,40 +32,33 @@ protected:
     void SetUp() override
     {
         g_editsDeleted = 0;
-        HWND list = CreateReportList(m_host, {10, 10, 410, 250});
-        ASSERT_TRUE(m_list.SubclassWindow(list));
+        ASSERT_TRUE(m_list.SubclassWindow(CreateReportList(m_host, {10, 10, 410, 250})));
         m_list.SetHighlightType(2);
         m_list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
         m_list.InsertColumn(1, "Company", LVCFMT_LEFT, 150);
         m_list.InsertItem(0, "Ann");
         m_list.SetItemText(0, 1, "Old Company");
-        m_list.InsertItem(1, "Bob");
         SetFocus(m_list);
     }
 
-    // Opens an editor over a cell of row 0, as the Fax Send List does.
-    HWND Open(int subItem, const std::string& text, DWORD extraStyle = 0, int width = 0)
+    // Opens an editor over a cell of row 0 as the Fax Send List does, with the cell's text.
+    HWND Open(int subItem, DWORD extraStyle = 0, int width = 147)
     {
         RECT row;
         m_list.GetItemRect(0, &row, LVIR_BOUNDS);
-        int left = row.left + 4 + (subItem == 1 ? 150 : 0);
-        RECT rect = {left, row.top, left + (width ? width : 147), row.bottom};
-        if (extraStyle & ES_MULTILINE)
-            rect.bottom = rect.top + 40;
-        auto* edit = new CountedEdit(0, subItem, text);
-        if (!edit->Create(WS_BORDER | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | extraStyle, rect, m_list,
-                          IDC_INPLACE_EDIT))
+        int left = row.left + 4 + subItem * 150;
+        RECT rect = {left, row.top, left + width, extraStyle & ES_MULTILINE ? row.top + 40 : row.bottom};
+        auto* edit = new CountedEdit(0, subItem, m_list.GetItemText(0, subItem));
+        if (!edit->Create(WS_BORDER | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | extraStyle, rect, m_list, IDC_INPLACE_EDIT))
             return nullptr;
         return edit->m_hWnd;
     }
 
-    bool Ended() { return !m_host.m_labelEdits.empty(); }
-
-    std::string WindowTextOf(HWND window)
+    // Types into the edit and waits until it shows the text.
+    void Type(HWND edit, const std::string& text, const std::string& shown)
     {
-        char text[512] = {};
-        GetWindowTextA(window, text, sizeof text);
-        return text;
+        PostChars(edit, text);
+        PumpLikeModalLoop([&] { return testsupport::WindowText(edit) == shown; });
     }
 
     RECT RectInList(HWND window)
@@ -81,162 +75,128 @@ protected:
 
 }  // namespace
 
-TEST_F(InPlaceEditTest, OpensWithTheCellTextSelectedAndTheFocus)
+// The edit opens with the cell's text selected, the focus and the list's font. Enter and the
+// loss of the focus hand the typed text to the list's parent; Escape hands none, in a
+// multi-line edit too. The dialog never takes Enter or Escape as OK or Cancel,
+// the cell keeps its text (the parent decides), and the edit is gone.
+TEST_F(InPlaceEditTest, TheEditEndsByEnterEscapeOrFocusLossAndTellsTheListsParent)
 {
-    HWND edit = Open(1, "Old Company");
-    ASSERT_NE(nullptr, edit);
-    EXPECT_EQ(edit, GetFocus());
-    EXPECT_EQ("Old Company", WindowTextOf(edit));
-    DWORD start = 0, end = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(0u, start);
-    EXPECT_EQ(11u, end);
-    EXPECT_EQ(SendMessageA(m_list, WM_GETFONT, 0, 0), SendMessageA(edit, WM_GETFONT, 0, 0));
-    SetFocus(m_list);
+    enum End { kEnter, kEscape, kFocusLost };
+    struct Case {
+        End end;
+        int subItem;
+        DWORD style;
+    } const cases[] = {{kEnter, 1, 0}, {kEscape, 1, 0}, {kFocusLost, 0, 0}, {kEscape, 0, ES_MULTILINE | ES_AUTOVSCROLL}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.end);
+        m_host.m_labelEdits.clear();
+        g_editsDeleted = 0;
+        SetFocus(m_list);
+        const std::string cell = m_list.GetItemText(0, c.subItem);
+        HWND edit = Open(c.subItem, c.style);
+        ASSERT_NE(nullptr, edit);
+        EXPECT_EQ(edit, GetFocus());
+        DWORD start = 1, end = 0;
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(cell, testsupport::WindowText(edit));
+        EXPECT_EQ(0u, start);
+        EXPECT_EQ(cell.size(), end);
+        EXPECT_EQ(SendMessageA(m_list, WM_GETFONT, 0, 0), SendMessageA(edit, WM_GETFONT, 0, 0));
+        Type(edit, "Velmoor Ltd", "Velmoor Ltd");
+        if (c.end == kFocusLost)
+            SetFocus(m_host);
+        else
+            PostKeyDown(edit, c.end == kEnter ? VK_RETURN : VK_ESCAPE);
+        ASSERT_TRUE(PumpLikeModalLoop([&] { return !m_host.m_labelEdits.empty(); }));
+        ASSERT_EQ(1u, m_host.m_labelEdits.size());
+        const LabelEditNote& note = m_host.m_labelEdits[0];
+        EXPECT_EQ(m_list.m_hWnd, note.from);
+        EXPECT_EQ(static_cast<UINT_PTR>(IDC_INPLACE_EDIT), note.fromId);
+        EXPECT_EQ(static_cast<WPARAM>(kListId), note.controlId);
+        EXPECT_EQ(static_cast<UINT>(LVIF_TEXT), note.mask);
+        EXPECT_EQ(0, note.item);
+        EXPECT_EQ(c.subItem, note.subItem);
+        EXPECT_EQ(c.end != kEscape, note.hasText);
+        EXPECT_EQ(c.end != kEscape ? "Velmoor Ltd" : "", note.text);
+        EXPECT_EQ(c.end != kEscape ? 11 : 0, note.length);
+        EXPECT_EQ(cell, m_list.GetItemText(0, c.subItem));
+        EXPECT_FALSE(IsWindow(edit));
+        EXPECT_EQ(1, g_editsDeleted);
+        EXPECT_EQ(0, m_host.m_dialogKeyCommands);
+        if (c.end != kFocusLost) {
+            EXPECT_EQ(m_list.m_hWnd, GetFocus());
+        }
+    }
 }
 
-TEST_F(InPlaceEditTest, EnterReportsTheTypedTextAndTheEditGoes)
+// Delete, and any key with Ctrl down, go to the edit and not to the dialog; without Ctrl the
+// dialog takes Tab and moves the focus on, which ends the edit.
+TEST_F(InPlaceEditTest, DeleteAndCtrlKeysReachTheEdit)
 {
-    HWND edit = Open(1, "Old Company");
-    ASSERT_NE(nullptr, edit);
-    PostChars(edit, "Velmoor Ltd");
-    PostKeyDown(edit, VK_RETURN);
-    ASSERT_TRUE(PumpLikeModalLoop([&] { return Ended(); }));
-    ASSERT_EQ(1u, m_host.m_labelEdits.size());
-    const LabelEditNote& note = m_host.m_labelEdits[0];
-    EXPECT_EQ(m_list.m_hWnd, note.from);
-    EXPECT_EQ(static_cast<UINT_PTR>(IDC_INPLACE_EDIT), note.fromId);
-    EXPECT_EQ(static_cast<WPARAM>(kListId), note.controlId);
-    EXPECT_EQ(static_cast<UINT>(LVIF_TEXT), note.mask);
-    EXPECT_EQ(0, note.item);
-    EXPECT_EQ(1, note.subItem);
-    EXPECT_TRUE(note.hasText);
-    EXPECT_EQ("Velmoor Ltd", note.text);
-    EXPECT_EQ(11, note.length);
-    EXPECT_FALSE(IsWindow(edit));
-    EXPECT_EQ(1, g_editsDeleted);
-    EXPECT_EQ(m_list.m_hWnd, GetFocus());
-    EXPECT_EQ(0, m_host.m_dialogKeyCommands);  // the dialog did not take Enter as OK
-}
-
-TEST_F(InPlaceEditTest, EscapeReportsNoTextAndTheCellKeepsItsOwn)
-{
-    HWND edit = Open(1, "Old Company");
-    ASSERT_NE(nullptr, edit);
-    PostChars(edit, "Typed then dropped");
-    PostKeyDown(edit, VK_ESCAPE);
-    ASSERT_TRUE(PumpLikeModalLoop([&] { return Ended(); }));
-    ASSERT_EQ(1u, m_host.m_labelEdits.size());
-    EXPECT_FALSE(m_host.m_labelEdits[0].hasText);
-    EXPECT_EQ(0, m_host.m_labelEdits[0].length);
-    EXPECT_EQ(1, m_host.m_labelEdits[0].subItem);
-    EXPECT_EQ("Old Company", m_list.GetItemText(0, 1));
-    EXPECT_FALSE(IsWindow(edit));
-    EXPECT_EQ(1, g_editsDeleted);
-    EXPECT_EQ(0, m_host.m_dialogKeyCommands);  // the dialog did not take Escape as Cancel
-}
-
-TEST_F(InPlaceEditTest, LosingTheFocusReportsTheText)
-{
-    HWND edit = Open(0, "Ann");
-    ASSERT_NE(nullptr, edit);
-    PostChars(edit, "Anne");
-    PumpLikeModalLoop([&] { return WindowTextOf(edit) == "Anne"; });
-    SetFocus(m_host);
-    ASSERT_EQ(1u, m_host.m_labelEdits.size());
-    EXPECT_TRUE(m_host.m_labelEdits[0].hasText);
-    EXPECT_EQ("Anne", m_host.m_labelEdits[0].text);
-    EXPECT_EQ(0, m_host.m_labelEdits[0].subItem);
-    EXPECT_FALSE(IsWindow(edit));
-    EXPECT_EQ(1, g_editsDeleted);
-}
-
-TEST_F(InPlaceEditTest, DeleteKeyEditsTheTextAndEndsNothing)
-{
-    HWND edit = Open(0, "Ann");
+    HWND edit = Open(0);
     ASSERT_NE(nullptr, edit);
     SendMessageA(edit, EM_SETSEL, 0, 1);
     PostKeyDown(edit, VK_DELETE);
-    ASSERT_TRUE(PumpLikeModalLoop([&] { return WindowTextOf(edit) == "nn"; }));
-    EXPECT_TRUE(m_host.m_labelEdits.empty());
-    SetFocus(m_list);
-}
-
-TEST_F(InPlaceEditTest, KeysWithCtrlDownGoToTheEditNotToTheDialog)
-{
-    HWND edit = Open(0, "Ann");
-    ASSERT_NE(nullptr, edit);
+    EXPECT_TRUE(PumpLikeModalLoop([&] { return testsupport::WindowText(edit) == "nn"; }));
     BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    PostKeyDown(edit, VK_TAB);
-    PumpLikeModalLoop([] { return true; });
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-    EXPECT_TRUE(IsWindow(edit));
-    EXPECT_EQ(edit, GetFocus());
-    EXPECT_TRUE(m_host.m_labelEdits.empty());
-    // Without Ctrl the dialog takes Tab and moves the focus on, which ends the edit.
-    PostKeyDown(edit, VK_TAB);
-    PumpLikeModalLoop([] { return true; });
-    EXPECT_FALSE(IsWindow(edit));
+    for (BYTE control : {0x80, 0}) {
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = control;
+        SetKeyboardState(keys);
+        PostKeyDown(edit, VK_TAB);
+        PumpLikeModalLoop([] { return true; });
+        EXPECT_EQ(control != 0, IsWindow(edit) && GetFocus() == edit) << int(control);
+        EXPECT_EQ(control != 0 ? 0u : 1u, m_host.m_labelEdits.size());
+    }
 }
 
 TEST_F(InPlaceEditTest, TypingGrowsTheEditToTwoPixelsInsideTheList)
 {
-    HWND edit = Open(1, "", 0, 60);
+    m_list.SetItemText(0, 1, "");
+    HWND edit = Open(1, 0, 60);
     ASSERT_NE(nullptr, edit);
     RECT start = RectInList(edit);
-    PostChars(edit, "WW");
-    PumpLikeModalLoop([&] { return WindowTextOf(edit) == "WW"; });
-    EXPECT_EQ(start.right, RectInList(edit).right);  // still fits
-    PostChars(edit, std::string(12, 'W'));
-    PumpLikeModalLoop([&] { return WindowTextOf(edit).size() == 14; });
-    RECT grown = RectInList(edit);
     RECT client;
     GetClientRect(m_list, &client);
+    Type(edit, "WW", "WW");
+    EXPECT_EQ(start.right, RectInList(edit).right);  // still fits
+    Type(edit, std::string(12, 'W'), std::string(14, 'W'));
+    RECT grown = RectInList(edit);
     EXPECT_GT(grown.right, start.right);
     EXPECT_LT(grown.right, client.right - 2);
     EXPECT_EQ(start.left, grown.left);
     // The whole text shows from its first character, none scrolled out of sight.
     EXPECT_GE(static_cast<int16_t>(LOWORD(SendMessageA(edit, EM_POSFROMCHAR, 0, 0))), 0);
-    PostChars(edit, std::string(80, 'W'));
-    PumpLikeModalLoop([&] { return WindowTextOf(edit).size() == 94; });
-    EXPECT_EQ(client.right - 2, RectInList(edit).right);
-    EXPECT_EQ(start.top, RectInList(edit).top);
-    EXPECT_EQ(start.bottom, RectInList(edit).bottom);
+    Type(edit, std::string(80, 'W'), std::string(94, 'W'));
+    grown = RectInList(edit);
+    EXPECT_EQ(client.right - 2, grown.right);
+    EXPECT_EQ(start.top, grown.top);
+    EXPECT_EQ(start.bottom, grown.bottom);
     SetFocus(m_list);
     ASSERT_EQ(1u, m_host.m_labelEdits.size());
     EXPECT_EQ(94u, m_host.m_labelEdits[0].text.size());
 }
 
-TEST_F(InPlaceEditTest, MultiLineEditGrowsDownAndThenScrolls)
+TEST_F(InPlaceEditTest, MultiLineEditGrowsDownToTwoPixelsInsideTheListAndThenScrolls)
 {
-    HWND edit = Open(0, "", ES_MULTILINE | ES_AUTOVSCROLL);
+    HWND edit = Open(0, ES_MULTILINE | ES_AUTOVSCROLL);
     ASSERT_NE(nullptr, edit);
     RECT start = RectInList(edit);
     std::string words;
     for (int i = 0; i < 120; ++i)
         words += "word ";
-    PostChars(edit, words);
-    PumpLikeModalLoop([&] { return GetWindowTextLengthA(edit) == static_cast<int>(words.size()); });
-    RECT grown = RectInList(edit);
+    Type(edit, words, words);
     RECT client;
     GetClientRect(m_list, &client);
-    EXPECT_GT(grown.bottom, start.bottom);
-    EXPECT_EQ(client.bottom - 2, grown.bottom);
+    EXPECT_GT(RectInList(edit).bottom, start.bottom);
+    EXPECT_EQ(client.bottom - 2, RectInList(edit).bottom);
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & WS_VSCROLL);
-    // Escape in a multi-line edit still cancels through its character.
-    PostKeyDown(edit, VK_ESCAPE);
-    ASSERT_TRUE(PumpLikeModalLoop([&] { return Ended(); }));
-    EXPECT_FALSE(m_host.m_labelEdits[0].hasText);
-    EXPECT_FALSE(IsWindow(edit));
+    SetFocus(m_list);
 }
 
 TEST_F(InPlaceEditTest, ListDestroyedWhileEditingEndsTheEditCleanly)
 {
-    HWND edit = Open(1, "Old Company");
+    HWND edit = Open(1);
     ASSERT_NE(nullptr, edit);
     m_list.DestroyWindow();
     EXPECT_FALSE(IsWindow(edit));
