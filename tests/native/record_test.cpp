@@ -30,14 +30,6 @@ TEST(RecordTest, TypesAndSlotsBoundTheFields)
         EXPECT_EQ(s.kept, file->SetField(s.slot, s.field, "text")) << s.slot << " " << s.field;
         EXPECT_EQ(s.kept ? "text" : "", file->GetField(s.slot, s.field)) << s.slot << " " << s.field;
     }
-    contact.SetField(CONTACT_FIRST_NAME, "Grace");
-    ASSERT_TRUE(file->SetRecord(3, contact));
-    EXPECT_EQ("Grace", file->GetRecord(3, CRecord::TYPE_CONTACT).GetField(CONTACT_FIRST_NAME));
-    EXPECT_FALSE(file->SetRecord(500, contact));
-    // The display name is first, blank, last.
-    contact.SetField(CONTACT_LAST_NAME, "Hopper");
-    EXPECT_EQ("Grace Hopper", contact.JoinedName());
-    EXPECT_EQ(" ", CRecord(CRecord::TYPE_CONTACT).JoinedName());
 }
 
 TEST(RecordTest, ColumnWidthsOfOtherCountsAndTinyLists)

