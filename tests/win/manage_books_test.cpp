@@ -357,7 +357,8 @@ TEST_F(ManageBooksTest, CommandsAskAndChangeTheListAndTheFiles)
         {kMS, kMS, "Sales", kCopyC, {{"Extra", IDCANCEL, kCopySales}}},
         {kMS, kMS, "Sales", kDeleteC, {{nullptr, IDCANCEL, kDeleteSales}}},
         {kMS, kMS, "Main", kRenameC, {{"Main", IDOK, "Rename Main to:"}}},
-        {kMS, kMS, "Sales", kRenameC, {{tooLong.c_str(), IDOK, kRenameSales}, {nullptr, IDOK, "Please enter no more than 20 characters."}, {"Extra", IDCANCEL, kRenameSales}}},
+        {kMS, kMS, "Sales", kRenameC,
+         {{tooLong.c_str(), IDOK, kRenameSales}, {nullptr, IDOK, "Please enter no more than 20 characters."}, {"Extra", IDCANCEL, kRenameSales}}},
         {kMS, kMS, "Sales", kNewC, {{"main", IDOK, kNew}, {nullptr, IDOK, "main" + kExists}}, {}, {}, {}, kList},
         {kMS, kMS, "Main", kCopyC, {{"SALES", IDOK, "Copy Main to new phonebook:"}, {nullptr, IDOK, "SALES" + kExists}}, {}, {}, {}, kList},
         {kMS, kMS, "Main", kRenameC, {{"MAIN", IDOK, "Rename Main to:"}, {nullptr, IDOK, "MAIN" + kExists}}, {}, {}, {}, kList},
@@ -383,14 +384,16 @@ TEST_F(ManageBooksTest, CommandsAskAndChangeTheListAndTheFiles)
          {{"QOmaster", "Index", "Item1", "Sales"}, {"QOmaster", "Index", "Item2", "Office"}, {"QOmaster", "Index", "Number", "2"},
           {"Office", "Ann Lee", "FAX", "555-0101"}, {"Office", "Index", "Number", "2"}}, {"Main"}},
         // A book whose file is already gone: only the list changes, the new book is empty.
-        {kMS, {"Main"}, "Sales", kRenameC, {{"Customers", IDOK, kRenameSales}}, {"Customers", "Main"}, {{"Customers", "Index", "Number", "0"}}, {"Sales"}},
+        {kMS, {"Main"}, "Sales", kRenameC, {{"Customers", IDOK, kRenameSales}}, {"Customers", "Main"},
+         {{"Customers", "Index", "Number", "0"}}, {"Sales"}},
         {kMS, kMS, "Sales", kDeleteC, {{nullptr, IDOK, kDeleteSales, "Delete Phonebook/Group"}}, {"Main"},
          {{"QOmaster", "Index", "Number", "1"}, {"Main", "Index", "Number", "2"}}, {"Sales"}},
         // Deleting the last book shows "Main" again at once, with a new empty file.
         {{"Sales"}, {"Sales"}, "Sales", kDeleteC, {{nullptr, IDOK, kDeleteSales}}, {"Main"},
          {{"QOmaster", "Index", "Item1", "Main"}, {"Main", "Index", "Number", "0"}}, {"Sales"}, IDOK, nullptr, nullptr, "Main"},
         // Deleting "Main" itself: the list gets "Main" back, but its new file goes with the command.
-        {{"Main"}, {"Main"}, "Main", kDeleteC, {{nullptr, IDOK, "Are you sure you want to delete: Main?"}}, {"Main"}, {{"QOmaster", "Index", "Item1", "Main"}}, {"Main"}},
+        {{"Main"}, {"Main"}, "Main", kDeleteC, {{nullptr, IDOK, "Are you sure you want to delete: Main?"}}, {"Main"},
+         {{"QOmaster", "Index", "Item1", "Main"}}, {"Main"}},
         // A master list that names itself: the name goes from the list, the file stays.
         {{"Main", "qomaster"}, {"Main"}, "qomaster", kDeleteC, {{nullptr, IDOK, "Are you sure you want to delete: qomaster?"}}, {"Main"},
          {{"QOmaster", "Index", "Item1", "Main"}, {"QOmaster", "Index", "Number", "1"}}},
@@ -400,7 +403,8 @@ TEST_F(ManageBooksTest, CommandsAskAndChangeTheListAndTheFiles)
     // among them: the name dialog asks again and is cancelled.
     for (const char* name : {"Not valid", "Caf\xe9", "qomaster", "QOMASTER", "CON", "nul", "Com1", "LPT9"})
         for (const auto& command : std::vector<std::pair<int, std::string>>{{kNewC, kNew}, {kCopyC, kCopySales}, {kRenameC, kRenameSales}})
-            cases.push_back({kMS, kMS, "Sales", command.first, {{name, IDOK, command.second}, {nullptr, IDOK, kNotAlnum}, {"Extra", IDCANCEL, command.second}}});
+            cases.push_back({kMS, kMS, "Sales", command.first,
+                             {{name, IDOK, command.second}, {nullptr, IDOK, kNotAlnum}, {"Extra", IDCANCEL, command.second}}});
     for (const Case& c : cases) {
         SCOPED_TRACE("command " + std::to_string(c.command) + (c.steps.empty() ? "" : " " + c.steps[0].shows.substr(0, 40)));
         RemoveLists();

@@ -366,8 +366,9 @@ protected:
 }  // namespace
 
 // The edit opens with the cell's text selected, the focus and the list's font. Enter and the
-// loss of the focus hand the typed text to the list's parent; Escape hands none. The dialog never takes Enter or Escape as OK or Cancel,
-// the cell keeps its text (the parent decides), and the edit is gone.
+// loss of the focus hand the typed text to the list's parent; Escape hands none. The dialog
+// never takes Enter or Escape as OK or Cancel, the cell keeps its text (the parent decides),
+// and the edit is gone.
 TEST_F(InPlaceEditTest, TheEditEndsByEnterEscapeOrFocusLossAndTellsTheListsParent)
 {
     enum End { kEnter, kEscape, kFocusLost };
