@@ -1,4 +1,5 @@
-// Phonebook names become file names: only plain letters and digits pass.
+// Phonebook names become file names: only plain letters and digits pass, and every name gets
+// a file of its own.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -7,49 +8,25 @@
 
 #include "phonebook/book_name.h"
 
-TEST(BookNameTest, OnlyPlainLettersAndDigitsPass)
+TEST(BookNameTest, OnlyPlainLettersAndDigitsPassAndNoNameOfTheMasterListOrADevice)
 {
-    EXPECT_TRUE(IsValidBookName("Sales2"));
-    EXPECT_TRUE(IsValidBookName("0"));
-    EXPECT_TRUE(IsValidBookName("azAZ09"));
-    EXPECT_TRUE(IsValidBookName(std::string(20, 'x')));
-
-    EXPECT_FALSE(IsValidBookName(""));
-    EXPECT_FALSE(IsValidBookName("Sales 2"));
-    EXPECT_FALSE(IsValidBookName(" Sales"));
-    EXPECT_FALSE(IsValidBookName("Sales.ini"));
-    EXPECT_FALSE(IsValidBookName("..\\Main"));
-    EXPECT_FALSE(IsValidBookName("a_b"));
-    EXPECT_FALSE(IsValidBookName(std::string("ab\0cd", 5)));
-    // The neighbours of the allowed ranges in ASCII.
-    for (char c : std::string("/:@[`{"))
-        EXPECT_FALSE(IsValidBookName(std::string("a") + c)) << c;
-    // Letters of other alphabets, in any code page.
-    EXPECT_FALSE(IsValidBookName("Caf\xe9"));
-    EXPECT_FALSE(IsValidBookName("\xc3\xa9t\xc3\xa9"));
-    EXPECT_FALSE(IsValidBookName("\x80"));
-    EXPECT_FALSE(IsValidBookName("\xff"));
-}
-
-TEST(BookNameTest, NamesOfTheMasterListAndOfDevicesAreRefused)
-{
-    const char* const refused[] = {"QOmaster", "qomaster", "QOMASTER", "CON", "con", "Nul", "aux", "PRN",
-                                   "COM1",     "com9",     "LPT1",     "lpt9"};
-    for (const char* name : refused)
-        EXPECT_FALSE(IsValidBookName(name)) << name;
-    // Their neighbours are plain names.
-    const char* const allowed[] = {"QOmaster2", "CONS", "NULL", "COM0", "COM10", "LPT", "Console"};
-    for (const char* name : allowed)
+    const std::string allowed[] = {"Sales2", "0", "azAZ09", std::string(20, 'x'), "QOmaster2", "CONS", "NULL",
+                                   "COM0", "COM10", "LPT", "Console"};
+    for (const std::string& name : allowed)
         EXPECT_TRUE(IsValidBookName(name)) << name;
+    // The neighbours of the allowed ranges in ASCII, letters of other alphabets in any code page.
+    std::vector<std::string> refused = {"", "Sales 2", " Sales", "Sales.ini", "..\\Main", std::string("ab\0cd", 5),
+                                        "Caf\xe9", "\xc3\xa9t\xc3\xa9", "\x80", "\xff", "QOmaster", "qomaster",
+                                        "CON", "con", "Nul", "aux", "PRN", "COM1", "com9", "LPT1", "lpt9"};
+    for (char c : std::string("/:@[`{_"))
+        refused.push_back(std::string("a") + c);
+    for (const std::string& name : refused)
+        EXPECT_FALSE(IsValidBookName(name)) << name;
 }
 
 TEST(BookNameTest, EveryNameGetsAFileOfItsOwnBesideTheModule)
 {
-    struct Case {
-        const char* name;
-        const char* stem;
-    };
-    const Case cases[] = {
+    const struct { const char* name; const char* stem; } cases[] = {
         {"Main", "Main"},
         {"..\\evil", "..%5Cevil"},
         {"C:\\Windows\\win", "C%3A%5CWindows%5Cwin"},
@@ -66,7 +43,7 @@ TEST(BookNameTest, EveryNameGetsAFileOfItsOwnBesideTheModule)
         {"CONS", "CONS"},
     };
     std::vector<std::string> stems;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(c.stem, ProfileFileStem(c.name)) << c.name;
         stems.push_back(ProfileFileStem(c.name));
     }

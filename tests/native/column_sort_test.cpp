@@ -1,5 +1,5 @@
-// The value side of sorting a report list by a column: numbers as a reader sees them,
-// the comparison rules of each type, and the sort parameter.
+// The value side of sorting a report list by a column: numbers as a reader sees them and the
+// comparison rules of real numbers and dates.
 #include <cstdint>
 #include <limits>
 
@@ -7,60 +7,36 @@
 
 #include "controls/column_sort.h"
 
-TEST(ColumnSortTest, WholeNumbersReadAsTheirDecimalValue)
+TEST(ColumnSortTest, WholeNumbersReadAsTheirDecimalValueWithinTheRange)
 {
-    EXPECT_EQ(9, ParseWholeNumber("9"));
-    EXPECT_EQ(10, ParseWholeNumber("10"));
-    EXPECT_EQ(-3, ParseWholeNumber("-3"));
-    EXPECT_EQ(7, ParseWholeNumber("  +7 pages"));
-    EXPECT_EQ(0, ParseWholeNumber(""));
-    EXPECT_EQ(0, ParseWholeNumber("pages"));
-    EXPECT_EQ(0, ParseWholeNumber(nullptr));
-    EXPECT_EQ(12, ParseWholeNumber("12.9"));
+    const int64_t max = std::numeric_limits<int64_t>::max(), min = std::numeric_limits<int64_t>::min();
+    const struct { const char* text; int64_t value; } cases[] = {
+        {"9", 9},           {"10", 10},         {"-3", -3},  {"  +7 pages", 7},
+        {"", 0},            {"pages", 0},       {nullptr, 0}, {"12.9", 12},
+        {"99999999999999999999999999", max},    {"-99999999999999999999999999", min},
+        {"-9223372036854775808", min},          {"9223372036854775807", max},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.value, ParseWholeNumber(c.text)) << (c.text ? c.text : "null");
 }
 
-TEST(ColumnSortTest, WholeNumbersBeyondTheRangeStopAtItsEnds)
+// Equal real numbers count the first as greater; dates compare only when both parsed.
+TEST(ColumnSortTest, RealNumbersAndDatesCompareByTheirRules)
 {
-    EXPECT_EQ(std::numeric_limits<int64_t>::max(), ParseWholeNumber("99999999999999999999999999"));
-    EXPECT_EQ(std::numeric_limits<int64_t>::min(), ParseWholeNumber("-99999999999999999999999999"));
-    EXPECT_EQ(std::numeric_limits<int64_t>::min(), ParseWholeNumber("-9223372036854775808"));
-    EXPECT_EQ(std::numeric_limits<int64_t>::max(), ParseWholeNumber("9223372036854775807"));
-}
-
-TEST(ColumnSortTest, NineComesBeforeTenAsNumbersNotAsTexts)
-{
-    SortValue nine, ten;
-    nine.whole = ParseWholeNumber("9");
-    ten.whole = ParseWholeNumber("10");
-    EXPECT_LT(CompareWholeNumbers(nine, ten), 0);
-    EXPECT_GT(CompareWholeNumbers(ten, nine), 0);
-    EXPECT_EQ(0, CompareWholeNumbers(nine, nine));
-}
-
-TEST(ColumnSortTest, EqualRealNumbersCountTheFirstAsGreater)
-{
-    SortValue a, b;
-    a.real = ParseRealNumber("1.5");
-    b.real = ParseRealNumber("1.50");
-    EXPECT_EQ(1, CompareRealNumbers(a, b));
-    EXPECT_EQ(1, CompareRealNumbers(b, a));
-    b.real = ParseRealNumber("-2e3");
-    EXPECT_EQ(1, CompareRealNumbers(a, b));
-    EXPECT_EQ(-1, CompareRealNumbers(b, a));
+    const struct { double a, b; bool parsedA, parsedB; int real, date; } cases[] = {
+        {1.5, 1.5, true, true, 1, 0},  {1.5, -2e3, true, true, 1, 1}, {-2e3, 1.5, true, true, -1, -1},
+        {45000.25, 45001.0, true, true, -1, -1}, {1.0, 45001.0, false, true, -1, 0}, {45001.0, 1.0, true, false, 1, 0},
+    };
+    for (const auto& c : cases) {
+        SortValue a, b;
+        a.real = c.a;
+        a.parsed = c.parsedA;
+        b.real = c.b;
+        b.parsed = c.parsedB;
+        EXPECT_EQ(c.real, CompareRealNumbers(a, b)) << c.a << " " << c.b;
+        EXPECT_EQ(c.date, CompareDates(a, b)) << c.a << " " << c.b;
+    }
+    EXPECT_EQ(1.5, ParseRealNumber("1.50"));
+    EXPECT_EQ(-2e3, ParseRealNumber("-2e3"));
     EXPECT_EQ(0.0, ParseRealNumber("n/a"));
-}
-
-TEST(ColumnSortTest, DatesCompareOnlyWhenBothParsed)
-{
-    SortValue early, late, unparsed;
-    early.real = 45000.25;
-    early.parsed = true;
-    late.real = 45001.0;
-    late.parsed = true;
-    unparsed.real = 1.0;
-    EXPECT_EQ(-1, CompareDates(early, late));
-    EXPECT_EQ(1, CompareDates(late, early));
-    EXPECT_EQ(0, CompareDates(early, early));
-    EXPECT_EQ(0, CompareDates(unparsed, late));
-    EXPECT_EQ(0, CompareDates(early, unparsed));
 }

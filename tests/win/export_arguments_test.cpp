@@ -1,6 +1,6 @@
-// Every export of RWFaxDlg.dll called with the nulls and zeros a faulty host may pass: each
-// returns a defined result, leaves no window behind and says in a trace line what it went
-// without. The module is the built DLL; its trace lines are caught as a debugger would.
+// RWFaxDlg.dll as a host sees it: loaded at run time and called through the public header,
+// with good arguments and with the nulls and zeros a faulty host may pass. Its trace lines
+// are caught as a debugger would.
 #include "RWFaxDlg.h"
 
 #include <commctrl.h>
@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "standins/phonebook/phonebook_resource.h"
+#include "standins/dialog_script.h"
+#include "standins/phonebook/redizazu_standin.h"
+#include "res/resource.h"
 #include "test_support.h"
 
 using namespace testsupport;
@@ -141,6 +145,8 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
          {"FaxDLL_NotifySendLog - no log record.\n"}, kNone},
         {"NotifySendLog(blank, 0)", [&] { sendLog(&blank, 0); return kNoResult; }, kNoResult,
          {"FaxDLL_NotifySendLog - unknown change code 0.\n"}, kNone},
+        {"NotifySendLog(blank, 3) with no log page", [&] { sendLog(&blank, FAXLOG_CHANGE_UPDATED); return kNoResult; },
+         kNoResult, {}, kNone},
         {"NotifyReceiveLog(0, 4)", [&] { recvLog(nullptr, FAXLOG_CHANGE_REMOVED); return kNoResult; }, kNoResult,
          {"FaxDLL_NotifyReceiveLog - no log record.\n"}, kNone},
         {"NotifyReceiveLog(blank, 12345)", [&] { recvLog(&blank, 12345); return kNoResult; }, kNoResult,
@@ -187,4 +193,96 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
             EXPECT_EQ(before, VisibleWindows()) << c.call << " left a window";
         }
     }
+}
+
+TEST_F(ExportArgumentsTest, NotifyOfModemSetsAndReturnsTheBitOfTheNumberMod32)
+{
+    auto notify = Export<PFN_FaxDLL_NotifyOfModem>(FAXDLL(FaxDLL_NotifyOfModem, 4));
+    ASSERT_NE(nullptr, notify);
+    const struct { DWORD modem, bit; } cases[] = {{33, 2}, {33, 2}, {0, 1}, {31, 0x80000000u}};
+    for (auto c : cases)
+        EXPECT_EQ(c.bit, notify(&c.modem)) << c.modem;
+}
+
+TEST_F(ExportArgumentsTest, ExportedAssignmentCopiesBothWordsAndReturnsTheDestination)
+{
+#ifdef _WIN64
+    const char* name = "??4l4linkSt@@QEAAAEAU0@AEBU0@@Z";
+#else
+    const char* name = "??4l4linkSt@@QAEAAU0@ABU0@@Z";
+#endif
+    // On x86_64 a member function takes "this" as its first argument.
+    auto assign = Export<l4linkSt* (*)(l4linkSt* self, const l4linkSt* other)>(name);
+    ASSERT_NE(nullptr, assign);
+    l4linkSt source = {0x11111111, 0x22222222};
+    l4linkSt target = {0, 0};
+    EXPECT_EQ(&target, assign(&target, &source));
+    EXPECT_EQ(0x11111111u, target.dwFirst);
+    EXPECT_EQ(0x22222222u, target.dwSecond);
+}
+
+TEST_F(ExportArgumentsTest, OnFaxPhonebooksRunsThePhonebookLibrarysEditor)
+{
+    auto onPhonebooks = Export<PFN_FaxDLL_OnFaxPhonebooks>(FAXDLL(FaxDLL_OnFaxPhonebooks, 4));
+    // The module imports the library by name; point the loaded library at a store of ours.
+    auto setStore = LoadedLibraryCall<decltype(&PhoneBookStandInSetStoreFolder)>("ReDiZazu.dll",
+                                                                                "PhoneBookStandInSetStoreFolder");
+    ASSERT_TRUE(onPhonebooks && setStore);
+    TempFolder store;
+    ASSERT_TRUE(WriteFileBytes(store.File("Main.pbk"), "[Phonebook]\r\nName=Main\r\n"));
+    setStore(store.Path().c_str());
+    t_closeActivated = false;
+    std::string seen;
+    OnNextActivation closeEditor(
+        [](HWND editor, void* context) {
+            *static_cast<std::string*>(context) = WindowText(editor) + "|" + WindowText(GetDlgItem(editor, IDC_PB_BOOK_LIST));
+            PostMessageA(GetDlgItem(editor, IDCANCEL), BM_CLICK, 0, 0);
+        },
+        &seen);
+    onPhonebooks(0);
+    EXPECT_EQ("Phonebooks|Main", seen);
+    setStore(nullptr);
+}
+
+// Manage Phonebooks returns how the user closed it, owned by the host's window and disabling
+// it meanwhile. A handle's place holding no window, the host window one word further (where a
+// later framework keeps its handle): the module does not look there, and the dialog gets the
+// framework's safe owner, the window the user works in.
+TEST_F(ExportArgumentsTest, ModifyPhonebooksReturnsHowTheUserClosedTheDialogOwnedByTheHostWindow)
+{
+    auto modify = Export<PFN_FaxDLL_OnFaxModifyPhonebooks>(FAXDLL(FaxDLL_OnFaxModifyPhonebooks, 4));
+    HWND host = CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    HWND desk = CreateWindowA("STATIC", "Desk", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    static const char moduleState[8] = {};
+    struct {
+        FAXHOSTWND object;
+        HWND next;
+    } later = {FrameworkWindowObject(reinterpret_cast<HWND>(const_cast<char*>(moduleState))), host};
+    FAXHOSTWND hostObject = FrameworkWindowObject(host);
+    const struct {
+        FAXHOSTWND* object;
+        int button;
+        HWND owner;
+    } cases[] = {{&hostObject, IDOK, host}, {&hostObject, IDCANCEL, host}, {&later.object, IDCANCEL, desk}};
+    t_closeActivated = false;
+    for (const auto& c : cases) {
+        SetForegroundWindow(c.owner);
+        SetActiveWindow(c.owner);
+        HWND owner = nullptr;
+        bool ownerEnabled = true;
+        std::string caption;
+        standintest::DialogScript script({{IDC_BOOKS_LIST, [&](HWND dialog) {
+                                               owner = GetWindow(dialog, GW_OWNER);
+                                               ownerEnabled = IsWindowEnabled(owner);
+                                               caption = WindowText(dialog);
+                                               standintest::PostClick(dialog, c.button);
+                                           }}});
+        EXPECT_EQ(c.button, modify(c.object));
+        EXPECT_EQ(c.owner, owner);
+        EXPECT_FALSE(ownerEnabled);
+        EXPECT_TRUE(IsWindowEnabled(c.owner));
+        EXPECT_EQ("Manage Phonebooks", caption);
+    }
+    DestroyWindow(desk);
+    DestroyWindow(host);
 }

@@ -1,4 +1,5 @@
-// The application object's start-up and its help routing.
+// The application object's start-up and its help routing, and the module-state guard.
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,17 +13,13 @@ using namespace testsupport;
 
 namespace {
 const char kDesktopKey[] = "Software\\Velmoor\\QOI\\Desktop\\RW";
+const char kFallback[] = "C:\\Program Files\\Tavan\\Plexwork";
 
-struct HelpRequest {
-    std::string file;
-    UINT command;
-    ULONG_PTR data;
-};
-std::vector<HelpRequest> g_helpRequests;
+std::vector<std::string> g_helpRequests;  // "file command data"
 
 BOOL RecordHelp(HWND, const char* file, UINT command, ULONG_PTR data)
 {
-    g_helpRequests.push_back({file, command, data});
+    g_helpRequests.push_back(std::string(file) + " " + std::to_string(command) + " " + std::to_string(data));
     return TRUE;
 }
 
@@ -44,72 +41,78 @@ protected:
 };
 }  // namespace
 
-TEST_F(FaxAppTest, FreshProfileCreatesTheKeyAndUsesTheDefaults)
+TEST_F(FaxAppTest, StartUpCreatesTheKeyAndMirrorsTheFlagsFromTheSettingsOrTheirDefaults)
 {
-    g_bDisplayStatus = 7;
-    g_bNotifyOnCompletion = 7;
-    CFaxDlgApp app;
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key));
-    RegCloseKey(key);
-    EXPECT_EQ(1, g_bDisplayStatus);
-    EXPECT_EQ(0, g_bNotifyOnCompletion);
-    EXPECT_STREQ("C:\\Program Files\\Tavan\\Plexwork", g_szInstallDir);
-    EXPECT_STREQ("C:\\Program Files\\Tavan\\Plexwork\\helpfiles\\verari.hlp", app.GetHelpFilePath());
-    EXPECT_EQ(&app, AfxGetApp());
-}
-
-TEST_F(FaxAppTest, MirroredFlagsComeFromTheSettings)
-{
-    WriteRegistryDword(HKEY_CURRENT_USER, kSettingsKey, kDisplayStatus, 0);
-    WriteRegistryDword(HKEY_CURRENT_USER, kSettingsKey, kNotifyOnCompletion, 1);
-    CFaxDlgApp app;
-    EXPECT_EQ(0, g_bDisplayStatus);
-    EXPECT_EQ(1, g_bNotifyOnCompletion);
-}
-
-TEST_F(FaxAppTest, HelpFileFollowsDefaultDirWithOrWithoutTrailingBackslash)
-{
-    WriteRegistryString(HKEY_LOCAL_MACHINE, kDesktopKey, "DefaultDir", "D:\\Suite\\");
-    {
+    for (bool fresh : {true, false}) {
+        if (!fresh) {
+            WriteRegistryDword(HKEY_CURRENT_USER, kSettingsKey, kDisplayStatus, 0);
+            WriteRegistryDword(HKEY_CURRENT_USER, kSettingsKey, kNotifyOnCompletion, 1);
+        }
+        g_bDisplayStatus = 7;
+        g_bNotifyOnCompletion = 7;
         CFaxDlgApp app;
-        EXPECT_STREQ("D:\\Suite\\", g_szInstallDir);
-        EXPECT_STREQ("D:\\Suite\\helpfiles\\verari.hlp", app.GetHelpFilePath());
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key));
+        RegCloseKey(key);
+        EXPECT_EQ(fresh ? 1 : 0, g_bDisplayStatus);
+        EXPECT_EQ(fresh ? 0 : 1, g_bNotifyOnCompletion);
+        EXPECT_EQ(&app, AfxGetApp());
     }
-    WriteRegistryString(HKEY_LOCAL_MACHINE, kDesktopKey, "DefaultDir", "D:\\Suite");
-    CFaxDlgApp app;
-    EXPECT_STREQ("D:\\Suite\\helpfiles\\verari.hlp", app.GetHelpFilePath());
 }
 
-TEST_F(FaxAppTest, UnusableDefaultDirFallsBack)
+// The install folder and the help file come from DefaultDir when it is a usable text, with or
+// without its trailing backslash; too long for its 259 bytes, or no text, the default holds.
+TEST_F(FaxAppTest, InstallFolderAndHelpFileFollowAUsableDefaultDir)
 {
-    // Too long for the 259-byte buffer.
-    WriteRegistryString(HKEY_LOCAL_MACHINE, kDesktopKey, "DefaultDir", std::string(300, 'D'));
-    {
+    const std::string fallbackHelp = std::string(kFallback) + "\\helpfiles\\verari.hlp";
+    const struct {
+        std::string value;  // empty: none; "#": a number
+        std::string installDir, helpFile;
+    } cases[] = {
+        {"", kFallback, fallbackHelp},
+        {"D:\\Suite\\", "D:\\Suite\\", "D:\\Suite\\helpfiles\\verari.hlp"},
+        {"D:\\Suite", "D:\\Suite", "D:\\Suite\\helpfiles\\verari.hlp"},
+        {std::string(300, 'D'), kFallback, fallbackHelp},
+        {"#", kFallback, fallbackHelp},
+    };
+    for (const auto& c : cases) {
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, kDesktopKey);
+        if (c.value == "#")
+            WriteRegistryDword(HKEY_LOCAL_MACHINE, kDesktopKey, "DefaultDir", 5);
+        else if (!c.value.empty())
+            WriteRegistryString(HKEY_LOCAL_MACHINE, kDesktopKey, "DefaultDir", c.value);
         CFaxDlgApp app;
-        EXPECT_STREQ("C:\\Program Files\\Tavan\\Plexwork\\helpfiles\\verari.hlp", app.GetHelpFilePath());
+        EXPECT_EQ(c.installDir, g_szInstallDir) << c.value.substr(0, 20);
+        EXPECT_EQ(c.helpFile, app.GetHelpFilePath()) << c.value.substr(0, 20);
     }
-    // Of the wrong type.
-    DeleteRegistryTree(HKEY_LOCAL_MACHINE, kDesktopKey);
-    WriteRegistryDword(HKEY_LOCAL_MACHINE, kDesktopKey, "DefaultDir", 5);
-    CFaxDlgApp app;
-    EXPECT_STREQ("C:\\Program Files\\Tavan\\Plexwork", g_szInstallDir);
 }
 
+// No help for the "no help" context; context 0 opens the contents; others their topic.
 TEST_F(FaxAppTest, HelpRequestsAreRoutedByTheirData)
 {
     CFaxDlgApp app;
-    app.WinHelp(0xFFFFFFFF, HELP_CONTEXT);
-    EXPECT_TRUE(g_helpRequests.empty());
+    for (DWORD data : {0xFFFFFFFFu, 0u, 677u})
+        app.WinHelp(data, HELP_CONTEXT);
+    const std::string help = std::string(kFallback) + "\\helpfiles\\verari.hlp";
+    EXPECT_EQ((std::vector<std::string>{help + " 3 0", help + " 1 677"}), g_helpRequests);  // HELP_CONTENTS, HELP_CONTEXT
+}
 
-    app.WinHelp(0, HELP_CONTEXT);
-    ASSERT_EQ(1u, g_helpRequests.size());
-    EXPECT_EQ(static_cast<UINT>(HELP_CONTENTS), g_helpRequests[0].command);
-    EXPECT_EQ(0u, g_helpRequests[0].data);
-    EXPECT_EQ("C:\\Program Files\\Tavan\\Plexwork\\helpfiles\\verari.hlp", g_helpRequests[0].file);
+TEST(ModuleStateTest, GuardRestoresTheCallersStateOnEveryWayOut)
+{
+    CModuleState host;
+    CModuleStateGuard hostGuard(&host);
+    ASSERT_EQ(&host, AfxGetModuleState());
 
-    app.WinHelp(677, HELP_CONTEXT);
-    ASSERT_EQ(2u, g_helpRequests.size());
-    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), g_helpRequests[1].command);
-    EXPECT_EQ(677u, g_helpRequests[1].data);
+    {
+        AFX_MANAGE_STATE(AfxGetStaticModuleState());
+        EXPECT_EQ(AfxGetStaticModuleState(), AfxGetModuleState());
+    }
+    EXPECT_EQ(&host, AfxGetModuleState());
+
+    try {
+        AFX_MANAGE_STATE(AfxGetStaticModuleState());
+        throw std::runtime_error("leaving by an exception");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(&host, AfxGetModuleState());
 }

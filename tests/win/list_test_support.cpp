@@ -41,18 +41,12 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == LVN_ENDLABELEDITA) {
         const auto* info = reinterpret_cast<const NMLVDISPINFOA*>(lParam);
-        LabelEditNote note;
-        note.from = info->hdr.hwndFrom;
-        note.fromId = info->hdr.idFrom;
-        note.controlId = wParam;
-        note.mask = info->item.mask;
-        note.item = info->item.iItem;
-        note.subItem = info->item.iSubItem;
-        note.hasText = info->item.pszText != nullptr;
-        if (note.hasText)
-            note.text = info->item.pszText;
-        note.length = info->item.cchTextMax;
-        m_labelEdits.push_back(note);
+        const bool fromList = info->hdr.hwndFrom == ::GetDlgItem(m_hWnd, static_cast<int>(wParam));
+        m_labelEdits.push_back(std::to_string(wParam) + (fromList ? " from the list " : " from another window ") +
+                               std::to_string(info->hdr.idFrom) + " mask " + std::to_string(info->item.mask) + " item " +
+                               std::to_string(info->item.iItem) + "." + std::to_string(info->item.iSubItem) + " " +
+                               (info->item.pszText ? info->item.pszText : "no text") + " " +
+                               std::to_string(info->item.cchTextMax));
     }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
         ++m_dialogKeyCommands;

@@ -14,23 +14,13 @@
 
 namespace listtest {
 
-struct LabelEditNote {
-    HWND from = nullptr;
-    UINT_PTR fromId = 0;
-    WPARAM controlId = 0;
-    UINT mask = 0;
-    int item = -1;
-    int subItem = -1;
-    bool hasText = false;
-    std::string text;
-    int length = -1;
-};
-
 class HostWindow : public CWnd {
 public:
     HostWindow(int width = 640, int height = 480);
     ~HostWindow() override;
-    std::vector<LabelEditNote> m_labelEdits;
+    // The end-of-label-edit notifications received, each as "<control id> from <the list or
+    // another window> <id> mask <mask> item <item>.<subitem> <text or no text> <length>".
+    std::vector<std::string> m_labelEdits;
     int m_dialogKeyCommands = 0;  // IDOK and IDCANCEL, as the dialog keys Enter and Escape send
 
 protected:

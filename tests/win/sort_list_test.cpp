@@ -1,90 +1,362 @@
-// Sorting real report lists by clicks on their column headers.
+// Real report lists of the sorting list control: header clicks sort by the column's type,
+// header drags move columns, the owner drawing shows the selection on the screen; and a cell
+// edited in place: how the edit ends, what the list's parent is told, which keys it keeps
+// from the dialog, and how far it grows.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <map>
+#include <algorithm>
+#include <cstdint>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "controls/in_place_edit.h"
 #include "controls/sort_list_ctrl.h"
 #include "list_test_support.h"
+#include "res/resource.h"
+#include "test_support.h"
 
 using namespace listtest;
 using Texts = std::vector<std::string>;
 
 namespace {
 
-std::string ShortDate(int year, int month, int day)
+enum MomentParts { kDate = 1, kTime = 2 };
+// A moment as the list's date and time columns show it, in the user's formats.
+std::string Moment(int year, int month, int day, int hour, int minute, int parts)
 {
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    char text[80] = {};
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, text, sizeof text);
-    return text;
+    const SYSTEMTIME time = {WORD(year), WORD(month), 0, WORD(day), WORD(hour), WORD(minute), 0, 0};
+    char date[80] = {}, clock[80] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, date, sizeof date);
+    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, clock, sizeof clock);
+    return parts == kDate ? date : parts == kTime ? clock : std::string(date) + " " + clock;
 }
 
-std::string LocalTime(int hour, int minute, int second)
-{
-    SYSTEMTIME time = {};
-    time.wYear = 2025;
-    time.wMonth = 1;
-    time.wDay = 1;
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    time.wSecond = static_cast<WORD>(second);
-    char text[80] = {};
-    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, text, sizeof text);
-    return text;
-}
+const char* const kTitles[] = {"Status", "Date", "Pages", "Name"};
+const int kWidths[] = {80, 90, 60, 120};
+const int kFormats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
+const std::vector<unsigned char> kLogTypes = {1, 3, 2, 1};
+const std::vector<Texts> kLogRows = {{"Complete", "d0", "9", "Ann"}, {"Error", "d1", "10", "Bob"}, {"Pending", "d2", "1", "Cy"}};
 
 class SortListTest : public testing::Test {
 protected:
+    // A new list configured as the module's dialogs do: the column types (sorting on when they
+    // are taken), the highlight, header drag; the columns above, one per cell of a row; rows
+    // whose item data is 100 plus their first position; row 1 selected.
+    void Build(const std::vector<unsigned char>& types, const std::vector<Texts>& rows, int highlight = 2,
+               DWORD style = 0)
+    {
+        if (m_list && m_list->m_hWnd)
+            m_list->DestroyWindow();
+        m_list = std::make_unique<CSortListCtrl>();
+        ASSERT_TRUE(m_list->SubclassWindow(CreateReportList(m_host, {10, 10, 610, 300}, style)));
+        if (!types.empty() && m_list->SetColumnTypes(types.data(), static_cast<int>(types.size())))
+            m_list->EnableSort(1);
+        m_list->SetHighlightType(highlight);
+        m_list->EnableHeaderDrag(1);
+        for (size_t column = 0; column < rows[0].size(); ++column)
+            m_list->InsertColumn(static_cast<int>(column), kTitles[column], kFormats[column], kWidths[column]);
+        for (size_t row = 0; row < rows.size(); ++row) {
+            int item = m_list->InsertItem(static_cast<int>(row), rows[row][0].c_str());
+            for (size_t column = 1; column < rows[row].size(); ++column)
+                m_list->SetItemText(item, static_cast<int>(column), rows[row][column].c_str());
+            m_list->SetItemData(item, static_cast<LPARAM>(100 + row));
+        }
+        m_list->SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        m_header = m_list->m_wndHeader.m_hWnd;
+        ASSERT_NE(nullptr, m_header);
+    }
+
+    void Click(int column) { ClickHeaderColumn(m_header, column); }
+    Texts Column(int column) const { return ColumnTexts(*m_list, column); }
+    std::string ColumnTitle(int column) const
+    {
+        char title[64] = {};
+        LVCOLUMNA read = {LVCF_TEXT, 0, 0, title, sizeof title};
+        m_list->GetColumn(column, &read);
+        return title;
+    }
+
+    // Left edge of a column boundary in header coordinates (0 .. column count).
+    int BoundaryX(int boundary) const
+    {
+        RECT rect = {};
+        SendMessageA(m_header, HDM_GETITEMRECT, static_cast<WPARAM>(boundary - 1), reinterpret_cast<LPARAM>(&rect));
+        return boundary ? rect.right : 0;
+    }
+
+    // Drags a column's header with the mouse to a point, in two moves.
+    void Drag(int column, int toX)
+    {
+        int fromX = HeaderItemMiddle(m_header, column);
+        PressHeader(m_header, fromX);
+        MoveOnHeader(m_header, fromX + (toX - fromX) / 2);
+        MoveOnHeader(m_header, toX);
+        ReleaseHeader(m_header, toX);
+    }
+
+    // A pixel of a window as it shows on the screen, once its pending painting is done.
+    static COLORREF ScreenPixel(HWND window, int x, int y)
+    {
+        testsupport::PumpPending();
+        UpdateWindow(window);
+        HDC dc = GetDC(window);
+        COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(window, dc);
+        return colour;
+    }
+    int RowMiddle(int item) const
+    {
+        RECT row = {};
+        return m_list->GetItemRect(item, &row, LVIR_BOUNDS) ? (row.top + row.bottom) / 2 : -1;
+    }
+
+    HostWindow m_host;
+    std::unique_ptr<CSortListCtrl> m_list;
+    HWND m_header = nullptr;
+};
+
+}  // namespace
+
+// Each column is sorted ascending by a click, descending by the next; every row keeps its
+// item data. Texts that do not parse as their type lose no row.
+TEST_F(SortListTest, AClickSortsByTheColumnsTypeAndTheNextReverses)
+{
+    const std::string dec = Moment(2024, 12, 31, 0, 0, kDate), mar = Moment(2025, 3, 12, 0, 0, kDate),
+                      may = Moment(2025, 5, 3, 0, 0, kDate), nov = Moment(2025, 11, 2, 0, 0, kDate);
+    const std::string morning = Moment(2025, 1, 1, 9, 5, kTime), noon = Moment(2025, 1, 1, 12, 0, kTime),
+                      evening = Moment(2025, 1, 1, 21, 30, kTime), night = Moment(2025, 1, 1, 23, 59, kTime);
+    const std::string earliest = Moment(2025, 1, 31, 23, 0, kDate | kTime),
+                      earlier = Moment(2025, 2, 1, 7, 59, kDate | kTime), later = Moment(2025, 2, 1, 8, 0, kDate | kTime);
+    struct Case {
+        std::vector<unsigned char> types;
+        int column;
+        Texts cells;
+        Texts ascending;  // empty: no order to check
+        bool refused = false;  // the types are refused: no sorting until it is enabled, then as text
+    };
+    const Case cases[] = {
+        {{2}, 0, {"10", "9", "-3", "  100", "9"}, {"-3", "9", "9", "10", "  100"}},
+        {{3}, 0, {may, mar, nov, dec}, {dec, mar, may, nov}},
+        {{3}, 0, {evening, night, morning, noon}, {morning, noon, evening, night}},
+        {{6}, 0, {later, earliest, earlier}, {earliest, earlier, later}},
+        {{3}, 0, {may, "not a date", "", dec, "31/31/31/31", std::string(5000, '9')}, {}},
+        {{1}, 0, {"delta", "Alpha", "charlie", "BRAVO"}, {"Alpha", "BRAVO", "charlie", "delta"}},
+        {{0}, 0, {"b", "B", "a", "c"}, {"a", "b", "B", "c"}},
+        {{5}, 0, {"1.5", "-2", "10", "1.25"}, {"-2", "1.25", "1.5", "10"}},
+        {{4}, 0, {"3", "1", "2"}, {"3", "1", "2"}},  // kept as it is, both ways
+        {{2}, 1, {"10", "9", "100"}, {"10", "100", "9"}},  // beyond the stored types: text
+        {{1, 2, 7}, 0, {"10", "9", "100"}, {"10", "100", "9"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cells[1]);
+        std::vector<Texts> rows;
+        for (const std::string& cell : c.cells) {
+            rows.push_back(Texts(static_cast<size_t>(c.column) + 1, "x"));
+            rows.back()[static_cast<size_t>(c.column)] = cell;
+        }
+        Build(c.types, rows);
+        if (c.refused) {
+            Click(0);
+            EXPECT_EQ(c.cells, Column(0));
+            m_list->EnableSort(1);
+        }
+        for (bool ascending : {true, false}) {
+            Click(c.column);
+            Texts expected = c.ascending;
+            if (!ascending && c.types[0] != 4)
+                std::reverse(expected.begin(), expected.end());
+            const Texts shown = Column(c.column);
+            if (!expected.empty()) {
+                EXPECT_EQ(expected, shown);
+            }
+            for (int item = 0; item < m_list->GetItemCount(); ++item)
+                EXPECT_EQ(c.cells.at(static_cast<size_t>(m_list->GetItemData(item) - 100)), shown[static_cast<size_t>(item)]);
+        }
+    }
+}
+
+TEST_F(SortListTest, OnlyALeftClickSortsAndAnotherColumnStartsAscending)
+{
+    Build({2, 2}, {{"2", "1"}, {"1", "3"}, {"3", "2"}});
+    for (int button : {1, 2}) {
+        NMHEADERA click = {};
+        click.hdr.hwndFrom = m_header;
+        click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(m_header));
+        click.hdr.code = HDN_ITEMCLICKA;
+        click.iItem = 1;
+        click.iButton = button;
+        SendMessageA(*m_list, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+        EXPECT_EQ((Texts{"1", "3", "2"}), Column(1)) << button;
+    }
+    Click(1);
+    EXPECT_EQ((Texts{"1", "2", "3"}), Column(1));
+    Click(0);
+    EXPECT_EQ((Texts{"1", "2", "3"}), Column(0));
+}
+
+TEST_F(SortListTest, OnlyAHighlightingListIsOwnerDrawnAndUnknownHighlightsAreRefused)
+{
+    Build({}, {{"a"}, {"b"}}, 0);
+    struct Case {
+        int type, previous;
+        bool ownerDrawn;
+    } const cases[] = {{2, 0, true}, {3, 2, true}, {-1, 2, true}, {1, 2, true}, {0, 1, false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.previous, m_list->SetHighlightType(c.type)) << c.type;
+        EXPECT_EQ(c.ownerDrawn, (m_list->GetStyle() & LVS_OWNERDRAWFIXED) != 0) << c.type;
+    }
+}
+
+// A header dragged onto another column, or past the last, moves the column with its title,
+// width, alignment, cells and sort type; dropped on its own boundaries, or with dragging
+// off, it stays.
+TEST_F(SortListTest, ADraggedColumnMovesWithAllThatBelongsToIt)
+{
+    struct Case {
+        int column, boundary, offset;
+        std::vector<size_t> order;  // the columns of the start, left to right after the drop
+        bool dragOff = false;
+    } const cases[] = {
+        {2, 1, 10, {0, 2, 1, 3}}, {1, 4, 30, {0, 2, 3, 1}}, {0, 3, 5, {1, 2, 0, 3}}, {3, 0, 5, {3, 0, 1, 2}},
+        {2, 2, 5, {0, 1, 2, 3}},  {1, 2, 5, {0, 1, 2, 3}},  {2, 0, 5, {0, 1, 2, 3}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.column) + " to " + std::to_string(c.boundary));
+        Build(kLogTypes, kLogRows);
+        m_list->EnableHeaderDrag(c.dragOff ? 0 : 1);
+        Drag(c.column, BoundaryX(c.boundary) + c.offset);
+        for (size_t at = 0; at < 4; ++at) {
+            const size_t was = c.order[at];
+            LVCOLUMNA read = {LVCF_WIDTH | LVCF_FMT};
+            m_list->GetColumn(static_cast<int>(at), &read);
+            EXPECT_EQ(kTitles[was], ColumnTitle(static_cast<int>(at)));
+            EXPECT_EQ(kWidths[was], read.cx) << at;
+            EXPECT_EQ(kFormats[was], read.fmt & LVCFMT_JUSTIFYMASK) << at;
+            for (int row = 0; row < 3; ++row)
+                EXPECT_EQ(kLogRows[static_cast<size_t>(row)][was], m_list->GetItemText(row, static_cast<int>(at)));
+        }
+        const int pages = static_cast<int>(std::find(c.order.begin(), c.order.end(), 2u) - c.order.begin());
+        Click(pages);
+        EXPECT_EQ((Texts{"1", "9", "10"}), Column(pages));
+    }
+}
+
+TEST_F(SortListTest, TheDropMarkerFollowsTheDragAndLeavesNothingBehind)
+{
+    Build(kLogTypes, kLogRows);
+    RECT client;
+    GetClientRect(m_header, &client);
+    auto markerOn = [&](int boundary) {
+        return ScreenPixel(m_header, BoundaryX(boundary) + 3, client.bottom / 2 + 2) == GetSysColor(COLOR_WINDOWTEXT);
+    };
+    PressHeader(m_header, HeaderItemMiddle(m_header, 1));
+    MoveOnHeader(m_header, BoundaryX(3) + 4);
+    EXPECT_TRUE(markerOn(3));
+    EXPECT_EQ(m_header, GetCapture());
+    MoveOnHeader(m_header, BoundaryX(4) + 50);
+    EXPECT_FALSE(markerOn(3));
+    EXPECT_TRUE(markerOn(4));
+    // A move without the button (released outside the window) forgets the drag.
+    MoveOnHeader(m_header, 10, false);
+    EXPECT_FALSE(markerOn(4));
+    EXPECT_NE(m_header, GetCapture());
+    ReleaseHeader(m_header, 10);
+    EXPECT_EQ("Date", ColumnTitle(1));
+    // A drop leaves no marker either.
+    Drag(1, BoundaryX(3) + 4);
+    EXPECT_FALSE(markerOn(3));
+}
+
+// Row 1 selected: how much of it shows the highlight by the highlight type, the style and
+// where the focus is, as the list repaints itself on the screen.
+TEST_F(SortListTest, TheSelectionShowsAsItsHighlightStyleAndFocusSay)
+{
+    const COLORREF H = GetSysColor(COLOR_HIGHLIGHT), W = GetSysColor(COLOR_WINDOW);
+    HWND other = CreateWindowExA(0, "BUTTON", "Other", WS_CHILD | WS_VISIBLE, 10, 320, 80, 24, m_host, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    struct Case {
+        int highlight;
+        DWORD style;
+        COLORREF focused[3], unfocused[3];  // in the label, the second cell, past the last column
+    } const cases[] = {
+        {2, 0, {H, H, H}, {W, W, W}},
+        {2, LVS_SHOWSELALWAYS, {H, H, H}, {H, H, H}},
+    };
+    const int xs[] = {40, 120, 350};
+    for (const Case& c : cases) {
+        Build({}, {{"a", "1"}, {"a", "1"}, {"a", "1"}}, c.highlight, c.style);
+        for (HWND focus : {m_list->m_hWnd, other, m_list->m_hWnd}) {
+            SetFocus(focus);
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(focus == other ? c.unfocused[i] : c.focused[i], ScreenPixel(*m_list, xs[i], RowMiddle(1)))
+                    << c.highlight << " " << c.style << " x " << xs[i] << (focus == other ? " unfocused" : "");
+        }
+    }
+    // Selecting another row moves the whole-row highlight; a drop target shows it too.
+    m_list->SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_list->SetItemState(1, 0, LVIS_SELECTED);
+    EXPECT_EQ(H, ScreenPixel(*m_list, 350, RowMiddle(2)));
+    EXPECT_EQ(W, ScreenPixel(*m_list, 350, RowMiddle(1)));
+    m_list->SetItemState(0, LVIS_DROPHILITED, LVIS_DROPHILITED);
+    EXPECT_EQ(H, ScreenPixel(*m_list, 120, RowMiddle(0)));
+    SetFocus(other);
+}
+
+namespace {
+
+int g_editsDeleted = 0;
+
+// Counts its own deletion, which the edit does itself once its window is gone.
+class CountedEdit : public CInPlaceEdit {
+public:
+    using CInPlaceEdit::CInPlaceEdit;
+    ~CountedEdit() override { ++g_editsDeleted; }
+};
+
+class InPlaceEditTest : public testing::Test {
+protected:
     void SetUp() override
     {
-        ASSERT_NE(nullptr, m_host.m_hWnd);
-        HWND list = CreateReportList(m_host, {10, 10, 610, 400});
-        ASSERT_TRUE(m_list.SubclassWindow(list));
-        ASSERT_NE(nullptr, m_list.m_wndHeader.m_hWnd);
-    }
-
-    // Configures the list as the module's dialogs do, then inserts columns and rows.
-    void Configure(const std::vector<unsigned char>& types, int columns)
-    {
-        if (m_list.SetColumnTypes(types.data(), static_cast<int>(types.size())))
-            m_list.EnableSort(1);
+        g_editsDeleted = 0;
+        ASSERT_TRUE(m_list.SubclassWindow(CreateReportList(m_host, {10, 10, 410, 250})));
         m_list.SetHighlightType(2);
-        m_list.EnableHeaderDrag(1);
-        for (int column = 0; column < columns; ++column)
-            m_list.InsertColumn(column, ("Column " + std::to_string(column)).c_str(), LVCFMT_LEFT, 90);
+        m_list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
+        m_list.InsertColumn(1, "Company", LVCFMT_LEFT, 150);
+        m_list.InsertItem(0, "Ann");
+        m_list.SetItemText(0, 1, "Old Company");
+        SetFocus(m_list);
     }
 
-    // Rows of cells; each row's item data is 100 plus its first position.
-    void AddRows(const std::vector<Texts>& rows)
+    // Opens an editor over a cell of row 0 as the Fax Send List does, with the cell's text.
+    HWND Open(int subItem, int width = 147)
     {
-        for (size_t row = 0; row < rows.size(); ++row) {
-            int item = m_list.InsertItem(static_cast<int>(row), rows[row][0].c_str());
-            for (size_t column = 1; column < rows[row].size(); ++column)
-                m_list.SetItemText(item, static_cast<int>(column), rows[row][column].c_str());
-            m_list.SetItemData(item, static_cast<LPARAM>(100 + row));
-        }
+        RECT row;
+        m_list.GetItemRect(0, &row, LVIR_BOUNDS);
+        int left = row.left + 4 + subItem * 150;
+        RECT rect = {left, row.top, left + width, row.bottom};
+        auto* edit = new CountedEdit(0, subItem, m_list.GetItemText(0, subItem));
+        if (!edit->Create(WS_BORDER | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, rect, m_list, IDC_INPLACE_EDIT))
+            return nullptr;
+        return edit->m_hWnd;
     }
 
-    void Click(int column) { ClickHeaderColumn(m_list.m_wndHeader, column); }
-
-    // Every row still carries the item data it was given with its first cell.
-    void ExpectItemDataFollowsRows(const std::map<std::string, LPARAM>& dataByFirstCell)
+    // Types into the edit and waits until it shows the text.
+    void Type(HWND edit, const std::string& text, const std::string& shown)
     {
-        for (int item = 0; item < m_list.GetItemCount(); ++item) {
-            auto found = dataByFirstCell.find(m_list.GetItemText(item, 0));
-            ASSERT_NE(found, dataByFirstCell.end());
-            EXPECT_EQ(found->second, m_list.GetItemData(item)) << m_list.GetItemText(item, 0);
-        }
+        PostChars(edit, text);
+        PumpLikeModalLoop([&] { return testsupport::WindowText(edit) == shown; });
+    }
+
+    RECT RectInList(HWND window)
+    {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        MapWindowPoints(nullptr, m_list, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
     }
 
     HostWindow m_host;
@@ -93,164 +365,106 @@ protected:
 
 }  // namespace
 
-TEST_F(SortListTest, WholeNumbersSortByValueAndASecondClickReverses)
+// The edit opens with the cell's text selected, the focus and the list's font. Enter and the
+// loss of the focus hand the typed text to the list's parent; Escape hands none. The dialog
+// never takes Enter or Escape as OK or Cancel, the cell keeps its text (the parent decides),
+// and the edit is gone.
+TEST_F(InPlaceEditTest, TheEditEndsByEnterEscapeOrFocusLossAndTellsTheListsParent)
 {
-    Configure({1, 2}, 2);
-    AddRows({{"a", "10"}, {"b", "9"}, {"c", "-3"}, {"d", "  100"}, {"e", "9"}});
-    Click(1);
-    EXPECT_EQ((Texts{"-3", "9", "9", "10", "  100"}), ColumnTexts(m_list, 1));
-    EXPECT_EQ(1, m_list.m_nSortColumn);
-    EXPECT_EQ(1, m_list.m_bSortAscending);
-    // The header's click with another button than the left one sorts nothing.
-    NMHEADERA right = {};
-    right.hdr.hwndFrom = m_list.m_wndHeader.m_hWnd;
-    right.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(m_list.m_wndHeader.m_hWnd));
-    right.hdr.code = HDN_ITEMCLICKA;
-    right.iItem = 1;
-    right.iButton = 1;
-    SendMessageA(m_list, WM_NOTIFY, right.hdr.idFrom, reinterpret_cast<LPARAM>(&right));
-    EXPECT_EQ((Texts{"-3", "9", "9", "10", "  100"}), ColumnTexts(m_list, 1));
-    Click(1);
-    EXPECT_EQ((Texts{"  100", "10", "9", "9", "-3"}), ColumnTexts(m_list, 1));
-    EXPECT_EQ(0, m_list.m_bSortAscending);
-    ExpectItemDataFollowsRows({{"a", 100}, {"b", 101}, {"c", 102}, {"d", 103}, {"e", 104}});
-    // Another column starts ascending again.
-    Click(0);
-    EXPECT_EQ((Texts{"a", "b", "c", "d", "e"}), ColumnTexts(m_list, 0));
-    EXPECT_EQ(0, m_list.m_nSortColumn);
-    EXPECT_EQ(1, m_list.m_bSortAscending);
-}
-
-TEST_F(SortListTest, ShortDatesAndTimesSortInTimeOrder)
-{
-    Configure({1, 3, 3, 2, 1, 1, 1}, 7);
-    const std::string may = ShortDate(2025, 5, 3), march = ShortDate(2025, 3, 12), december = ShortDate(2024, 12, 31),
-                      november = ShortDate(2025, 11, 2);
-    const std::string morning = LocalTime(9, 5, 0), noon = LocalTime(12, 0, 0), evening = LocalTime(21, 30, 15),
-                      night = LocalTime(23, 59, 59);
-    AddRows({{"Complete", may, evening, "1", "Ann", "", "555"},
-             {"Error", march, night, "2", "Bob", "", "556"},
-             {"Pending", november, morning, "3", "Cy", "", "557"},
-             {"Sending", december, noon, "4", "Di", "", "558"}});
-
-    Click(1);
-    EXPECT_EQ((Texts{december, march, may, november}), ColumnTexts(m_list, 1));
-    Click(1);
-    EXPECT_EQ((Texts{november, may, march, december}), ColumnTexts(m_list, 1));
-    Click(2);
-    EXPECT_EQ((Texts{morning, noon, evening, night}), ColumnTexts(m_list, 2));
-    Click(2);
-    EXPECT_EQ((Texts{night, evening, noon, morning}), ColumnTexts(m_list, 2));
-    ExpectItemDataFollowsRows({{"Complete", 100}, {"Error", 101}, {"Pending", 102}, {"Sending", 103}});
-}
-
-TEST_F(SortListTest, DateAndTimeTogetherSortAsOneMoment)
-{
-    Configure({6}, 1);
-    const std::string later = ShortDate(2025, 2, 1) + " " + LocalTime(8, 0, 0);
-    const std::string earlier = ShortDate(2025, 2, 1) + " " + LocalTime(7, 59, 0);
-    const std::string earliest = ShortDate(2025, 1, 31) + " " + LocalTime(23, 0, 0);
-    AddRows({{later}, {earliest}, {earlier}});
-    Click(0);
-    EXPECT_EQ((Texts{earliest, earlier, later}), ColumnTexts(m_list, 0));
-}
-
-TEST_F(SortListTest, UnparsableDatesLoseNoRowAndKeepTheirData)
-{
-    Configure({3, 1}, 2);
-    AddRows({{ShortDate(2025, 6, 1), "a"}, {"not a date", "b"}, {"", "c"}, {ShortDate(2020, 1, 1), "d"},
-             {"31/31/31/31", "e"}, {std::string(5000, '9'), "f"}});
-    Click(0);
-    Click(0);
-    Texts names = ColumnTexts(m_list, 1);
-    std::multiset<std::string> seen(names.begin(), names.end());
-    EXPECT_EQ((std::multiset<std::string>{"a", "b", "c", "d", "e", "f"}), seen);
-    for (int item = 0; item < m_list.GetItemCount(); ++item)
-        EXPECT_EQ(100 + (m_list.GetItemText(item, 1)[0] - 'a'), m_list.GetItemData(item));
-}
-
-TEST_F(SortListTest, TextColumnsSortWithAndWithoutLetterCase)
-{
-    Configure({0, 1, 4, 5}, 4);
-    AddRows({{"b", "delta", "3", "1.5"}, {"B", "Alpha", "1", "-2"}, {"a", "charlie", "2", "10"},
-             {"c", "BRAVO", "4", "1.25"}});
-    Click(1);
-    EXPECT_EQ((Texts{"Alpha", "BRAVO", "charlie", "delta"}), ColumnTexts(m_list, 1));
-    // Type 4 leaves the order as it is, in both directions.
-    Texts before = ColumnTexts(m_list, 2);
-    Click(2);
-    EXPECT_EQ(before, ColumnTexts(m_list, 2));
-    Click(2);
-    EXPECT_EQ(before, ColumnTexts(m_list, 2));
-    Click(3);
-    EXPECT_EQ((Texts{"-2", "1.25", "1.5", "10"}), ColumnTexts(m_list, 3));
-    // Letter case significant: "b" and "B" are different texts with a fixed order.
-    Click(0);
-    Texts first = ColumnTexts(m_list, 0);
-    Click(0);
-    Click(0);
-    EXPECT_EQ(first, ColumnTexts(m_list, 0));
-    EXPECT_EQ("a", first.front());
-    EXPECT_EQ("c", first.back());
-}
-
-TEST_F(SortListTest, RefusedTypesLeaveNoneAndColumnsSortAsText)
-{
-    EXPECT_EQ(0, m_list.SetColumnTypes(nullptr, 3));
-    const unsigned char highest[] = {255};
-    EXPECT_EQ(0, m_list.SetColumnTypes(highest, 1));
-
-    // Types refused: the list is not sortable until asked, and then sorts as text.
-    Configure({1, 2, 7}, 2);
-    EXPECT_EQ(0, m_list.m_bSortable);
-    AddRows({{"10", "b"}, {"9", "A"}, {"100", "c"}});
-    Click(0);
-    EXPECT_EQ((Texts{"10", "9", "100"}), ColumnTexts(m_list, 0));
-    EXPECT_EQ(0, m_list.EnableSort(1));
-    Click(0);
-    EXPECT_EQ((Texts{"10", "100", "9"}), ColumnTexts(m_list, 0));
-    Click(1);
-    EXPECT_EQ((Texts{"A", "b", "c"}), ColumnTexts(m_list, 1));
-}
-
-TEST_F(SortListTest, ColumnsBeyondTheStoredTypesSortAsText)
-{
-    Configure({2}, 3);
-    AddRows({{"10", "x", "10"}, {"9", "Y", "9"}, {"100", "z", "100"}});
-    Click(0);
-    EXPECT_EQ((Texts{"9", "10", "100"}), ColumnTexts(m_list, 0));
-    Click(2);
-    EXPECT_EQ((Texts{"10", "100", "9"}), ColumnTexts(m_list, 2));
-    Click(1);
-    EXPECT_EQ((Texts{"x", "Y", "z"}), ColumnTexts(m_list, 1));
-}
-
-TEST_F(SortListTest, OnlyAHighlightingListIsOwnerDrawnAndUnknownHighlightsAreRefused)
-{
+    enum End { kEnter, kEscape, kFocusLost };
     struct Case {
-        int type, previous;
-        bool ownerDrawn;
-    } const cases[] = {{2, 0, true}, {3, 2, true}, {-1, 2, true}, {1, 2, true}, {0, 1, false}};
+        End end;
+        int subItem;
+    } const cases[] = {{kEnter, 1}, {kEscape, 1}, {kFocusLost, 0}};
     for (const Case& c : cases) {
-        EXPECT_EQ(c.previous, m_list.SetHighlightType(c.type)) << c.type;
-        EXPECT_EQ(c.ownerDrawn, (m_list.GetStyle() & LVS_OWNERDRAWFIXED) != 0) << c.type;
+        SCOPED_TRACE(c.end);
+        m_host.m_labelEdits.clear();
+        g_editsDeleted = 0;
+        SetFocus(m_list);
+        const std::string cell = m_list.GetItemText(0, c.subItem);
+        HWND edit = Open(c.subItem);
+        ASSERT_NE(nullptr, edit);
+        EXPECT_EQ(edit, GetFocus());
+        DWORD start = 1, end = 0;
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(cell, testsupport::WindowText(edit));
+        EXPECT_EQ(0u, start);
+        EXPECT_EQ(cell.size(), end);
+        EXPECT_EQ(SendMessageA(m_list, WM_GETFONT, 0, 0), SendMessageA(edit, WM_GETFONT, 0, 0));
+        Type(edit, "Velmoor Ltd", "Velmoor Ltd");
+        if (c.end == kFocusLost)
+            SetFocus(m_host);
+        else
+            PostKeyDown(edit, c.end == kEnter ? VK_RETURN : VK_ESCAPE);
+        ASSERT_TRUE(PumpLikeModalLoop([&] { return !m_host.m_labelEdits.empty(); }));
+        ASSERT_EQ(1u, m_host.m_labelEdits.size());
+        EXPECT_EQ(std::to_string(kListId) + " from the list " + std::to_string(IDC_INPLACE_EDIT) + " mask 1 item 0." +
+                      std::to_string(c.subItem) + (c.end != kEscape ? " Velmoor Ltd 11" : " no text 0"),
+                  m_host.m_labelEdits[0]);
+        EXPECT_EQ(cell, m_list.GetItemText(0, c.subItem));
+        EXPECT_FALSE(IsWindow(edit));
+        EXPECT_EQ(1, g_editsDeleted);
+        EXPECT_EQ(0, m_host.m_dialogKeyCommands);
+        if (c.end != kFocusLost) {
+            EXPECT_EQ(m_list.m_hWnd, GetFocus());
+        }
     }
 }
 
-TEST(SortListCreationTest, AListCreatedByItsObjectGetsItsHeader)
+// Delete, and any key with Ctrl down, go to the edit and not to the dialog; without Ctrl the
+// dialog takes Tab and moves the focus on, which ends the edit.
+TEST_F(InPlaceEditTest, DeleteAndCtrlKeysReachTheEdit)
 {
-    HostWindow host;
-    CSortListCtrl list;
-    list.SetHighlightType(2);  // set before the window exists
-    ASSERT_TRUE(list.CreateEx(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, {0, 0, 300, 200}, host, 7));
-    EXPECT_NE(nullptr, list.m_wndHeader.m_hWnd);
-    EXPECT_TRUE(list.GetStyle() & LVS_OWNERDRAWFIXED);
-    const unsigned char types[] = {2};
-    list.SetColumnTypes(types, 1);
-    list.EnableSort(1);
-    list.InsertColumn(0, "Pages", LVCFMT_RIGHT, 80);
-    list.InsertItem(0, "10");
-    list.InsertItem(1, "9");
-    ClickHeaderColumn(list.m_wndHeader, 0);
-    EXPECT_EQ((Texts{"9", "10"}), ColumnTexts(list, 0));
+    HWND edit = Open(0);
+    ASSERT_NE(nullptr, edit);
+    SendMessageA(edit, EM_SETSEL, 0, 1);
+    PostKeyDown(edit, VK_DELETE);
+    EXPECT_TRUE(PumpLikeModalLoop([&] { return testsupport::WindowText(edit) == "nn"; }));
+    BYTE keys[256] = {};
+    for (BYTE control : {0x80, 0}) {
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = control;
+        SetKeyboardState(keys);
+        PostKeyDown(edit, VK_TAB);
+        PumpLikeModalLoop([] { return true; });
+        EXPECT_EQ(control != 0, IsWindow(edit) && GetFocus() == edit) << int(control);
+        EXPECT_EQ(control != 0 ? 0u : 1u, m_host.m_labelEdits.size());
+    }
+}
+
+TEST_F(InPlaceEditTest, TypingGrowsTheEditToTwoPixelsInsideTheList)
+{
+    m_list.SetItemText(0, 1, "");
+    HWND edit = Open(1, 60);
+    ASSERT_NE(nullptr, edit);
+    RECT start = RectInList(edit);
+    RECT client;
+    GetClientRect(m_list, &client);
+    Type(edit, "WW", "WW");
+    EXPECT_EQ(start.right, RectInList(edit).right);  // still fits
+    Type(edit, std::string(12, 'W'), std::string(14, 'W'));
+    RECT grown = RectInList(edit);
+    EXPECT_GT(grown.right, start.right);
+    EXPECT_LT(grown.right, client.right - 2);
+    EXPECT_EQ(start.left, grown.left);
+    // The whole text shows from its first character, none scrolled out of sight.
+    EXPECT_GE(static_cast<int16_t>(LOWORD(SendMessageA(edit, EM_POSFROMCHAR, 0, 0))), 0);
+    Type(edit, std::string(80, 'W'), std::string(94, 'W'));
+    grown = RectInList(edit);
+    EXPECT_EQ(client.right - 2, grown.right);
+    EXPECT_EQ(start.top, grown.top);
+    EXPECT_EQ(start.bottom, grown.bottom);
+    SetFocus(m_list);
+    EXPECT_EQ(std::vector<std::string>{"1001 from the list 52000 mask 1 item 0.1 " + std::string(94, 'W') + " 94"},
+              m_host.m_labelEdits);
+}
+
+TEST_F(InPlaceEditTest, ListDestroyedWhileEditingEndsTheEditCleanly)
+{
+    HWND edit = Open(1);
+    ASSERT_NE(nullptr, edit);
+    m_list.DestroyWindow();
+    EXPECT_FALSE(IsWindow(edit));
+    EXPECT_EQ(1, g_editsDeleted);
+    EXPECT_LE(m_host.m_labelEdits.size(), 1u);
 }
