@@ -258,6 +258,40 @@ TEST_F(RecordFileTest, ContactsAreWrittenWholeAndReadBack)
             EXPECT_EQ(text(slot, field), loaded->GetField(static_cast<int>(slot), field)) << g_szContactFields[field];
 }
 
+// Every record key fails; the index and the flushes go through.
+static BOOL WINAPI FailRecordWrites(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR path)
+{
+    if (section && lstrcmpiA(section, g_szIndexSection) != 0)
+        return FALSE;
+    return WritePrivateProfileStringA(section, key, value, path);
+}
+
+// A record write that fails after the index was written: one message with the path, the
+// save fails and what was written stays.
+TEST_F(RecordFileTest, AFailedRecordWriteIsReportedAndTheIndexStays)
+{
+    auto file = std::make_unique<CRecordFile>();
+    file->GetIndex().Add("Ann Lee");
+    file->GetIndex().Add("Bob Roe");
+    const ProfileWriter system = SetProfileWriter(&FailRecordWrites);
+    std::string shown;
+    int saved = -1;
+    {
+        OnNextActivation answer(
+            [](HWND box, void* text) {
+                *static_cast<std::string*>(text) = MessageBoxText(box);
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            },
+            &shown);
+        saved = file->Save("RWTestBook", true);
+    }
+    SetProfileWriter(system);
+    EXPECT_EQ(0, saved);
+    EXPECT_EQ("Error writing to " + GetProfilePath("RWTestBook") + ".", shown);
+    EXPECT_EQ("Bob Roe", Value("RWTestBook", g_szIndexSection, "Item2"));
+    EXPECT_EQ("<missing>", Value("RWTestBook", "Ann Lee", "First Name"));
+}
+
 // Missing, huge or negative counts, items after many other keys, and bytes that are no
 // profile text: a load reads what is there, within its bounds; a missing list is traced
 // when the caller asks.
