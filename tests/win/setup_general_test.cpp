@@ -1,6 +1,8 @@
-// The General page of the Fax Setup sheet: the report options that act at once, the off-peak
-// times checked on OK, the Station Fax ID filter, and the spins of the off-peak times.
+// The rules of single pages of the Fax Setup sheet. General: the report options that act at
+// once, the off-peak times checked on OK, the Station Fax ID filter, the spins of the off-peak
+// times. Header: the legend, Restore Defaults. Log Setup: day counts refused outside 1..366.
 #include <string>
+#include <vector>
 
 #include "host/fax_app.h"
 #include "res/resource.h"
@@ -108,4 +110,58 @@ TEST_F(GeneralPageTest, ArrowsStepTheTimeFieldUnderTheCaret)
     EXPECT_EQ(Item(IDC_GEN_TO), GetFocus());
     const std::pair<int, int> from = Selection(IDC_GEN_FROM);
     EXPECT_EQ(from.first, from.second);
+}
+
+class HeaderPageTest : public SetupSheetTest {};
+
+TEST_F(HeaderPageTest, LegendInCodeOrderAndRestoreDefaultsStoredOnlyOnOk)
+{
+    WriteSettingText(kHeaderLeft, "Mine");
+    WriteSettingText(kHeaderCenter, "Also mine");
+    WriteSettingText(kHeaderRight, "@P");
+    for (bool accept : {false, true}) {
+        Open(kSetupPageHeader);
+        EXPECT_EQ((std::vector<std::string>{"@C: Recipient Company", "@D: Date", "@E: Sender Phone #",
+                                            "@F: Recipient Fax #", "@G: Recipient Phone #", "@N: Total Pages",
+                                            "@P: Current Page", "@R: Recipient Name", "@S: Sender Name", "@T: Time",
+                                            "@X: Sender Fax #", "@Y: Sender Company"}),
+                  ComboTexts(IDC_HEADER_LEGEND, true));
+        EXPECT_EQ(LB_ERR, SendMessageA(Item(IDC_HEADER_LEGEND), LB_GETCURSEL, 0, 0));
+        Click(IDC_HEADER_RESTORE);
+        EXPECT_EQ("From:@S @X To:@R|Date:@D Time @T|Page @P of @N",
+                  Text(IDC_HEADER_LEFT) + "|" + Text(IDC_HEADER_CENTER) + "|" + Text(IDC_HEADER_RIGHT));
+        accept ? CloseWithOk() : CloseWithCancel();
+        EXPECT_EQ(accept ? "From:@S @X To:@R|Date:@D Time @T|Page @P of @N" : "Mine|Also mine|@P",
+                  ReadSettingText(kHeaderLeft, 64, "") + "|" + ReadSettingText(kHeaderCenter, 64, "") + "|" +
+                      ReadSettingText(kHeaderRight, 64, ""));
+    }
+}
+
+class LogSetupPageTest : public SetupSheetTest {};
+
+TEST_F(LogSetupPageTest, DayCountsOutsideOneToAYearAreRefusedEvenWhenDisabled)
+{
+    const std::vector<std::string> refusal{"Please enter an integer between 1 and 366."};
+    Open(kSetupPageLogSetup);
+    ASSERT_FALSE(Enabled(IDC_LOGSET_RECVDAYS));
+    for (const char* days : {"0", "367", "-1", "", "thirty", "99999999999"}) {
+        SetText(IDC_LOGSET_RECVDAYS, days);
+        const bool number = days[0] >= '0' && days[0] <= '3';
+        EXPECT_EQ(number ? refusal[0] : "Please enter an integer.", AnsweringBoxes([&] { CloseWithOk(); }).at(0)) << days;
+        EXPECT_FALSE(Closed()) << days;
+    }
+    SetText(IDC_LOGSET_RECVDAYS, "367");
+    EXPECT_EQ(refusal, AnsweringBoxes([&] { Sheet().SetActivePage(kSetupPageGeneral); }));
+    EXPECT_EQ(kSetupPageLogSetup, ActiveIndex());
+    SetText(IDC_LOGSET_RECVDAYS, "30");
+
+    // Only a program can do this: the page refuses to be left with a bad count.
+    ASSERT_TRUE(SwitchTo(kSetupPageHeader));
+    SetDlgItemTextA(Sheet().m_pageLogSetup.m_hWnd, IDC_LOGSET_SENTDAYS, "400");
+    EXPECT_EQ(refusal, AnsweringBoxes([&] { CloseWithOk(); }));
+    EXPECT_FALSE(Closed());
+    EXPECT_EQ(kSetupPageLogSetup, ActiveIndex());
+    CloseWithCancel();
+    EXPECT_EQ(0xDEADu, ReadSettingNumber(kDeleteSentDays, 0xDEAD));
+    EXPECT_EQ(0xDEADu, ReadSettingNumber(kKeepAfterSend, 0xDEAD));
 }

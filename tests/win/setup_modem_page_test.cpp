@@ -159,7 +159,7 @@ TEST_F(ModemPageTest, ForwardingTargetsAreSpeedAndRapidDialNumbers)
     ASSERT_EQ(120u, targets.size());
     EXPECT_EQ("Speed Dial 00|Speed Dial 99|Rapid Dial 01|Rapid Dial 20",
               targets[0] + "|" + targets[99] + "|" + targets[100] + "|" + targets[119]);
-    EXPECT_EQ("Rapid Dial 20", ComboSelectedText(IDC_MODEM_FORWARDLIST));
+    EXPECT_EQ("Rapid Dial 20", targets.at(static_cast<size_t>(ComboSelection(IDC_MODEM_FORWARDLIST))));
     Select(IDC_MODEM_FORWARDLIST, 7);
     EXPECT_TRUE(AcceptSheet().empty());
     EXPECT_EQ(4096u, StoredNumber(kFaxForwardType));
