@@ -50,51 +50,52 @@ protected:
         EXPECT_TRUE(Closed());
         return boxes;
     }
-    std::string DeviceCalls() const
-    {
-        return std::to_string(CallCount("FaxAddDevice")) + "/" + std::to_string(CallCount("FaxRemoveDevice"));
-    }
     std::string Answering() const
     {
-        return std::string(Enabled(IDC_MODEM_AUTORECEIVE) ? "auto" : "-") + (Checked(IDC_MODEM_AUTORECEIVE) ? "[x] " : "[ ] ") +
-               (Enabled(IDC_MODEM_FORWARD) ? "forward" : "-") + (Checked(IDC_MODEM_FORWARD) ? "[x] " : "[ ] ") +
-               (Enabled(IDC_MODEM_FORWARDLIST) ? "list" : "-");
+        std::string state;
+        for (int id : {IDC_MODEM_AUTORECEIVE, IDC_MODEM_FORWARD, IDC_MODEM_FORWARDLIST})
+            state += std::string(Enabled(id) ? "on" : "off") + (Checked(id) ? "[x] " : " ");
+        return state;
     }
 };
 
-TEST_F(ModemPageTest, AcceptingTheStoredModemLeavesTheEnginesDevicesAlone)
+TEST_F(ModemPageTest, AcceptingMovesTheEngineToANewlyChosenModemOnly)
 {
+    // One after the other: the sheet accepted on another page, the stored modem accepted, and
+    // another modem chosen; then what the engine, the settings and the mail application show.
+    const struct {
+        int select;  // -1: the modem page never shown
+        const char* after;
+    } steps[] = {
+        {-1, "devices 2, waits [], adds 0, configs 0, stored Hayes Accura|2|-|-, AutoReceive <unset>, mail 0"},
+        {0, "devices 2, waits [], adds 0, configs 1, stored Hayes Accura|2|ATZ|AT&F, AutoReceive ON, mail 1"},
+        {1, "devices 4, waits [AutoReceive OFF, devices 0], adds 1, configs 2, stored Sportster|4|ATZ0|ATE0V1, "
+            "AutoReceive ON, mail 1"},
+    };
     StoreModemOnPort2();
-    Open(kSetupPageModem, m_engine);
-    ASSERT_EQ(0, ComboSelection(IDC_MODEM_LIST));
-    const std::string before = DeviceCalls();
-    const DWORD configs = CallCount("FaxSetConfig");
-    EXPECT_TRUE(AcceptSheet().empty());
-    EXPECT_EQ(before, DeviceCalls());
-    EXPECT_EQ(configs + 1, CallCount("FaxSetConfig"));
-    EXPECT_EQ("ON", EngineConfig("AutoReceive"));
-    EXPECT_EQ((std::vector<DWORD>{2}), ActiveDevices());
-    EXPECT_TRUE(m_releaseWaits.empty());
-    // The modem's commands are stored all the same, without their "<cr>".
-    EXPECT_EQ("ATZ|AT&F|Hayes Accura", Stored(kModemReset) + "|" + Stored(kModemInit) + "|" + Stored(kModem));
-    EXPECT_EQ(0xDEADu, StoredNumber(kAutoReceiveBusy));
-    EXPECT_EQ((std::vector<UINT>{WM_FAX_MODEM_CHANGED}), MailMessages());
-}
-
-TEST_F(ModemPageTest, AcceptingAnotherModemMovesTheEngineToItsPort)
-{
-    StoreModemOnPort2();
-    Open(kSetupPageModem, m_engine);
-    Select(IDC_MODEM_LIST, 1);
-    EXPECT_TRUE(AcceptSheet().empty());
-    EXPECT_EQ((std::vector<DWORD>{4}), ActiveDevices());
+    for (const auto& step : steps) {
+        m_atReleaseWait.clear();
+        const DWORD adds = CallCount("FaxAddDevice"), configs = CallCount("FaxSetConfig");
+        const size_t mails = MailMessages().size();
+        Open(step.select < 0 ? kSetupPageGeneral : kSetupPageModem, m_engine);
+        if (step.select >= 0)
+            Select(IDC_MODEM_LIST, step.select);
+        EXPECT_TRUE(AcceptSheet().empty());
+        std::string devices, waits;
+        for (DWORD port : ActiveDevices())
+            devices += std::to_string(port);
+        for (const std::string& wait : m_atReleaseWait)
+            waits += wait;
+        EXPECT_EQ(step.after, "devices " + devices + ", waits [" + waits + "], adds " +
+                                  std::to_string(CallCount("FaxAddDevice") - adds) + ", configs " +
+                                  std::to_string(CallCount("FaxSetConfig") - configs) + ", stored " + Stored(kModem) +
+                                  "|" + std::to_string(StoredNumber(kCommPort)) + "|" + Stored(kModemReset) + "|" +
+                                  Stored(kModemInit) + ", AutoReceive " + EngineConfig("AutoReceive") + ", mail " +
+                                  std::to_string(MailMessages().size() - mails))
+            << step.select;
+    }
     EXPECT_EQ((std::vector<DWORD>{kDeviceReleaseWaitMs}), m_releaseWaits);
-    // The old device stops answering and is let go before the new one is added.
-    EXPECT_EQ((std::vector<std::string>{"AutoReceive OFF, devices 0"}), m_atReleaseWait);
-    EXPECT_EQ("Sportster|ATZ0|ATE0V1", Stored(kModem) + "|" + Stored(kModemReset) + "|" + Stored(kModemInit));
-    EXPECT_EQ(4u, StoredNumber(kCommPort));
-    EXPECT_EQ("ON", EngineConfig("AutoReceive"));
-    EXPECT_EQ(1u, MailMessages().size());
+    EXPECT_EQ(0xDEADu, StoredNumber(kAutoReceiveBusy));
 }
 
 TEST_F(ModemPageTest, AModemTheEngineRefusesWithoutAPortOrNoneAtAllIsNotAccepted)
@@ -122,17 +123,17 @@ TEST_F(ModemPageTest, AnsweringModesExcludeEachOtherAndASwitchOffIsPending)
 {
     WriteSettingNumber(kAutoReceive, 1);
     Open(kSetupPageModem, m_engine);  // no stored port: nothing to answer with
-    EXPECT_EQ("-[ ] -[ ] -", Answering());
+    EXPECT_EQ("off off off ", Answering());
     EXPECT_TRUE(ComboTexts(IDC_MODEM_FORWARDLIST).empty());
     CloseWithCancel();
 
     StoreModemOnPort2(1, 0);
     Open(kSetupPageModem, m_engine);
-    EXPECT_EQ("auto[x] forward[ ] -", Answering());
+    EXPECT_EQ("on[x] on off ", Answering());
     Click(IDC_MODEM_FORWARD);
-    EXPECT_EQ("auto[ ] forward[x] list", Answering());
+    EXPECT_EQ("on on[x] on ", Answering());
     Click(IDC_MODEM_AUTORECEIVE);
-    EXPECT_EQ("auto[x] forward[ ] -", Answering());
+    EXPECT_EQ("on[x] on off ", Answering());
     Click(IDC_MODEM_FORWARD);
     // Auto receive handed over to forwarding: nothing is pending.
     EXPECT_TRUE(AcceptSheet().empty());
@@ -145,7 +146,7 @@ TEST_F(ModemPageTest, AnsweringModesExcludeEachOtherAndASwitchOffIsPending)
     EXPECT_EQ(1u, StoredNumber(kAutoReceiveBusy));
     EXPECT_EQ("OFF", EngineConfig("AutoReceive"));
     Open(kSetupPageModem, m_engine);
-    EXPECT_EQ("-[ ] -[ ] -", Answering());
+    EXPECT_EQ("off off off ", Answering());
     CloseWithCancel();
 }
 
@@ -196,15 +197,4 @@ TEST_F(ModemPageTest, SpeakerOffDisablesOnUntilConnected)
         EXPECT_TRUE(AcceptSheet().empty());
         EXPECT_EQ(c.written, StoredNumber(kSpeakerVolume)) << c.stored;
     }
-}
-
-TEST_F(ModemPageTest, APageNeverShownLeavesTheEngineAndTheSettingsAlone)
-{
-    StoreModemOnPort2();
-    Open(kSetupPageGeneral, m_engine);
-    const DWORD configs = CallCount("FaxSetConfig");
-    EXPECT_TRUE(AcceptSheet().empty());
-    EXPECT_EQ(configs, CallCount("FaxSetConfig"));
-    EXPECT_EQ("-", Stored(kModemInit));
-    EXPECT_TRUE(MailMessages().empty());
 }
