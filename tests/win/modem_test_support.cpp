@@ -4,7 +4,6 @@
 
 #include "RWFaxDlg.h"
 #include "setup/engine_device_switch.h"
-#include "setup/modem_control_panel.h"
 #include "setup/modem_set_page.h"
 #include "setup/platform_version.h"
 
@@ -39,12 +38,6 @@ LRESULT CALLBACK MailWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 DWORD PlatformId(void* context) { return *static_cast<DWORD*>(context); }
 
-UINT RecordStart(const char* command, UINT, void* context)
-{
-    static_cast<std::vector<std::string>*>(context)->emplace_back(command);
-    return 33;
-}
-
 void WriteModemKey(const std::string& path, const ModemEntry& modem, const char* nameValue)
 {
     const std::pair<const char*, const std::string*> values[] = {
@@ -73,7 +66,6 @@ void ModemSetupTest::SetUp()
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, tree.c_str());
     SetPlatformIdQuery(&PlatformId, &m_platformId);
     SetDeviceReleaseWait(&ModemSetupTest::RecordWait, this);
-    SetProgramStart(&RecordStart, &m_started);
 
     m_store = std::make_unique<TempFolder>();
     auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
@@ -109,7 +101,6 @@ void ModemSetupTest::TearDown()
     if (auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder"))
         setStore(nullptr);
     m_store.reset();
-    SetProgramStart(nullptr, nullptr);
     SetDeviceReleaseWait(nullptr, nullptr);
     SetPlatformIdQuery(nullptr, nullptr);
     g_bAutoReceiveAtOpen = FALSE;

@@ -54,7 +54,6 @@ protected:
     std::vector<DWORD> m_releaseWaits;
     // What the engine was doing while the page waited for it to let go of the old device.
     std::vector<std::string> m_atReleaseWait;
-    std::vector<std::string> m_started;
 
 private:
     static void RecordWait(DWORD ms, void* context);

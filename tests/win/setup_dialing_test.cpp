@@ -6,34 +6,18 @@
 #include "res/resource.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
-#include "setup/modem_control_panel.h"
 #include "setup/platform_version.h"
 #include "setup_sheet_support.h"
 
 using namespace testsupport;
-
-namespace {
-UINT RecordStart(const char* commandLine, UINT show, void* context)
-{
-    static_cast<std::vector<std::string>*>(context)->push_back(std::string(commandLine) + " " + std::to_string(show));
-    return 33;
-}
-}  // namespace
 
 class DialingPageTest : public SetupSheetTest {
 protected:
     void SetUp() override
     {
         SetupSheetTest::SetUp();
-        SetProgramStart(&RecordStart, &m_started);
         Open(kSetupPageDialing);
     }
-    void TearDown() override
-    {
-        SetProgramStart(nullptr, nullptr);
-        SetupSheetTest::TearDown();
-    }
-    std::vector<std::string> m_started;
 };
 
 TEST_F(DialingPageTest, ArrowsStepTheNumbersAndStopAtTheirLimits)

@@ -6,33 +6,13 @@
 
 #include "host/fax_app.h"
 #include "res/resource.h"
-#include "send/locale_date_time.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
 #include "setup_sheet_support.h"
 
 using namespace testsupport;
 
-namespace {
-std::string LocaleTime(WORD hour, WORD minute)
-{
-    SYSTEMTIME time = {};
-    time.wHour = hour;
-    time.wMinute = minute;
-    char text[80] = {};
-    FormatLocalTime(&time, text, sizeof text);
-    return text;
-}
-}  // namespace
-
-class GeneralPageTest : public SetupSheetTest {
-protected:
-    void SetUp() override
-    {
-        SetupSheetTest::SetUp();
-        DetectTimeMode();
-    }
-};
+class GeneralPageTest : public SetupSheetTest {};
 
 TEST_F(GeneralPageTest, ReportOptionsAreReloadedAndActAtOnceEvenOnCancel)
 {

@@ -4,7 +4,9 @@
 
 #include "framework/beep.h"
 #include "framework/module_state.h"
+#include "setup/modem_control_panel.h"
 #include "host/fax_app.h"
+#include "send/locale_date_time.h"
 #include "setup/platform_version.h"
 
 namespace testsupport {
@@ -23,6 +25,12 @@ BOOL RecordHelp(HWND, const char*, UINT command, ULONG_PTR data)
     return TRUE;
 }
 
+UINT RecordStart(const char* command, UINT show, void* context)
+{
+    static_cast<std::vector<std::string>*>(context)->push_back(std::string(command) + " " + std::to_string(show));
+    return 33;
+}
+
 // Answers every message box shown while hooked, box after box.
 LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -37,13 +45,25 @@ LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
 }
 }  // namespace
 
+std::string LocaleTime(WORD hour, WORD minute)
+{
+    SYSTEMTIME time = {};
+    time.wHour = hour;
+    time.wMinute = minute;
+    char text[80] = {};
+    FormatLocalTime(&time, text, sizeof text);
+    return text;
+}
+
 void SetupSheetTest::SetUp()
 {
     SettingsTest::SetUp();
+    DetectTimeMode();
     m_savedDisplayStatus = g_bDisplayStatus;
     m_savedNotify = g_bNotifyOnCompletion;
     m_savedWinNT = g_bWinNT;
     SetBeepHook(&CountBeep, &m_nBeeps);
+    SetProgramStart(&RecordStart, &m_started);
     t_help = &m_help;
     CWinApp::SetHelpCall(&RecordHelp);
     if (!AfxGetApp())
@@ -63,6 +83,7 @@ void SetupSheetTest::TearDown()
     CWinApp::SetHelpCall(nullptr);
     t_help = nullptr;
     SetBeepHook(nullptr, nullptr);
+    SetProgramStart(nullptr, nullptr);
     g_bDisplayStatus = m_savedDisplayStatus;
     g_bNotifyOnCompletion = m_savedNotify;
     g_bWinNT = m_savedWinNT;

@@ -15,6 +15,10 @@
 
 namespace testsupport {
 
+// A time of day as the user's locale shows it.
+std::string LocaleTime(WORD hour, WORD minute);
+
+// The user's time format is read before every test.
 class SetupSheetTest : public SettingsTest {
 protected:
     void SetUp() override;
@@ -51,6 +55,7 @@ protected:
     std::vector<std::string> AnsweringBoxes(const std::function<void()>& action);
 
     int m_nBeeps = 0;
+    std::vector<std::string> m_started;  // programs started: "command line show"
     std::vector<std::pair<UINT, ULONG_PTR>> m_help;
     FAXHOSTWND m_host = {};
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "res/resource.h"
-#include "send/locale_date_time.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
 #include "settings/settings_store.h"
@@ -17,15 +16,6 @@
 using namespace testsupport;
 
 namespace {
-std::string LocaleTime(WORD hour, WORD minute)
-{
-    SYSTEMTIME time = {};
-    time.wHour = hour;
-    time.wMinute = minute;
-    char text[80] = {};
-    FormatLocalTime(&time, text, sizeof text);
-    return text;
-}
 
 // A setting as the registry holds it: "-" missing, "#n" a number, anything else a text.
 void Store(const char* name, const std::string& value)
@@ -125,7 +115,6 @@ TEST_F(SetupSheetFrameTest, FivePagesInOrderWithTheEngineAndNoApply)
 
 TEST_F(SetupSheetFrameTest, EverySettingIsShownByItsControlAndStoredBackOnOk)
 {
-    DetectTimeMode();
     const int G = kSetupPageGeneral, D = kSetupPageDialing, H = kSetupPageHeader, L = kSetupPageLogSetup;
     const std::string n30(30, '7'), x20(20, 'x');
     const Field fields[] = {
