@@ -1,8 +1,7 @@
 // Fax numbers become dial strings by the rules of a location handed in field by field: the
-// limits of the result, the rule letters, the splitting and the field reader.
+// limits of the result, the rule letters and the splitting of numbers.
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -88,23 +87,5 @@ TEST(NumberSplitTest, CountryCodeAreaCodeAndLocalNumber)
         char country[kCountryCodeSize], area[kNumberPartSize], local[kNumberPartSize];
         const bool split = rules.SplitNumber(c.number, country, area, local);
         EXPECT_EQ(c.split, split ? std::string(country) + "|" + area + "|" + local : "fails") << c.number;
-    }
-}
-
-TEST(FieldReaderTest, SplitsAtCommasOutsideQuotesAndRefusesLinesWithoutAFittingCountry)
-{
-    CLocationRules rules;
-    char line[] = "0,\"Home, sweet\",  \"9,\" ,\" 1FG\",\"United States\"  ,plain  ,,\"";
-    std::vector<std::string> fields = {rules.NextField(line)};
-    for (int i = 0; i < 8; ++i)
-        fields.push_back(rules.NextField(nullptr));
-    EXPECT_EQ((std::vector<std::string>{"0", "Home, sweet", "9,", " 1FG", "United States", "plain  ", "", "", ""}),
-              fields);
-    EXPECT_EQ(nullptr, rules.m_pszField);
-    for (const char* countryField : {"1234", ""}) {
-        CLocationRules refused;
-        std::string location = std::string("0,\"X\",\"9,\",\"\",\"425\",") + countryField + ",0";
-        EXPECT_EQ(0, refused.StoreLocationLine(&location[0])) << countryField;
-        EXPECT_STREQ("", refused.m_szOutsideAccess);
     }
 }

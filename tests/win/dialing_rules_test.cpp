@@ -18,35 +18,34 @@ struct DialedNumber {
 
 struct DialingExample {
     const char* name;
-    const char* areaCode;
-    uint32_t countryCode;  // also the country's number in the country list
-    uint32_t flags;
-    const char *outsideAccess, *longDistanceAccess, *callWaiting, *tollList;
+    uint32_t countryCode, flags;  // the code is also the country's number in the country list
+    // Location values: area code, outside and long-distance access, call waiting, toll list;
+    // then the country's rules for the same area, long distance and international.
+    const char* texts[8];
     std::vector<int32_t> noPrefixAreaCodes;
-    const char *sameAreaRule, *longDistanceRule, *internationalRule;
     std::vector<DialedNumber> dialed;
 };
 
 const DialingExample kDialingExamples[] = {
-    {"United States without access codes", "425", 1, 0, "", "", "", "", {}, "G", "1FG", "011EFG",
+    {"United States without access codes", 1, 0, {"425", "", "", "", "", "G", "1FG", "011EFG"}, {},
      {{"555-1212", "5551212"}, {"(425) 555-1212", "5551212"}, {"(212) 555-1212", "12125551212"},
       {"+44 20 7946 0958", "011442079460958"}, {"+1 212 555 1212", "12125551212"}, {"1 (212) 555-1212", "12125551212"},
       {"12345", "12345"}, {"555-CALL", "555CA"}, {"14255551212", "14255551212"}, {"~9,555 1212", "9,555 1212"}}},
-    {"outside and long-distance access", "425", 1, 0, "9,", "8,", "", "", {}, "G", "1FG", "011EFG",
+    {"outside and long-distance access", 1, 0, {"425", "9,", "8,", "", "", "G", "1FG", "011EFG"}, {},
      {{"555-1212", "9,5551212"}, {"(212) 555-1212", "8,12125551212"}, {"+44 20 7946 0958", "8,011442079460958"},
       {"12345", "12345"}}},
-    {"call waiting disabled first", "425", 1, 0x4, "9,", "8,", "*70,", "", {}, "G", "1FG", "011EFG",
+    {"call waiting disabled first", 1, 0x4, {"425", "9,", "8,", "*70,", "", "G", "1FG", "011EFG"}, {},
      {{"555-1212", "*70,9,5551212"}, {"(212) 555-1212", "*70,8,12125551212"}, {"555-CALL", "*70,555CA"},
       {"~9,555 1212", "9,555 1212"}}},
-    {"area code always dialed, toll list", "425", 1, 0x8, "9,", "8,", "", "555,556", {}, "G", "1FG", "011EFG",
+    {"area code always dialed, toll list", 1, 0x8, {"425", "9,", "8,", "", "555,556", "G", "1FG", "011EFG"}, {},
      {{"555-1212", "9,14255551212"}, {"556-1212", "9,14255561212"}, {"557-1212", "9,4255571212"},
       {"(212) 555-1212", "8,12125551212"}}},
-    {"area codes without the long-distance digit", "425", 1, 0, "9,", "8,", "", "555,556", {718, 212}, "G", " 1FG",
-     "011EFG", {{"(212) 555-1212", "9,2125551212"}, {"(213) 555-1212", "8,12135551212"}, {"555-1212", "9,5551212"}}},
-    {"France", "4", 33, 0, "", "", "", "", {}, "G", "0FG", "00EFG",
+    {"area codes without the long-distance digit", 1, 0, {"425", "9,", "8,", "", "555,556", "G", " 1FG", "011EFG"},
+     {718, 212}, {{"(212) 555-1212", "9,2125551212"}, {"(213) 555-1212", "8,12135551212"}, {"555-1212", "9,5551212"}}},
+    {"France", 33, 0, {"4", "", "", "", "", "G", "0FG", "00EFG"}, {},
      {{"+33 01 23 45 67 89", "0123456789"}, {"+33 1 23 45 67 89", "0123456789"}, {"01 23 45 67 89", "00123456789"},
       {"+44 20 7946 0958", "00442079460958"}}},
-    {"Germany, fifteen digits at most", "89", 49, 0, "", "", "", "", {30}, "G", "0FG", "00EFG",
+    {"Germany, fifteen digits at most", 49, 0, {"89", "", "", "", "", "G", "0FG", "00EFG"}, {30},
      {{"+44 20 79460958123", "00442079460958123"}, {"+44 20 794609581234", "4420794609581234"},
       {"040 1234567890", "00401234567890"}, {"040 12345678901", "04012345678901"}, {"030 1234567", "0301234567"},
       {"99999999999 1", "0999999999991"}}},
@@ -87,23 +86,18 @@ void WriteExample(const DialingExample& e)
 {
     WriteRegistryDword(HKEY_LOCAL_MACHINE, (std::string(kLocationsKey) + "\\Location1").c_str(), "ID", 1);
     WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", 2);
-    const char* key = kLocation2.c_str();
-    WriteRegistryDword(HKEY_LOCAL_MACHINE, key, "ID", 2);
-    WriteRegistryDword(HKEY_LOCAL_MACHINE, key, "Country", e.countryCode);
-    WriteRegistryDword(HKEY_LOCAL_MACHINE, key, "Flags", e.flags);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, key, "AreaCode", e.areaCode);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, key, "OutsideAccess", e.outsideAccess);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, key, "LongDistanceAccess", e.longDistanceAccess);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, key, "DisableCallWaiting", e.callWaiting);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, key, "TollList", e.tollList);
-    if (!e.noPrefixAreaCodes.empty())
-        WriteRegistryBinary(HKEY_LOCAL_MACHINE, key, "NoPrefAC", e.noPrefixAreaCodes.data(),
-                            static_cast<DWORD>(e.noPrefixAreaCodes.size() * sizeof(int32_t)));
     const std::string country = CountryKey(e.countryCode);
+    const char* names[] = {"AreaCode", "OutsideAccess", "LongDistanceAccess", "DisableCallWaiting", "TollList",
+                           "SameAreaRule", "LongDistanceRule", "InternationalRule"};
+    for (int i = 0; i < 8; ++i)
+        WriteRegistryString(HKEY_LOCAL_MACHINE, i < 5 ? kLocation2.c_str() : country.c_str(), names[i], e.texts[i]);
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "ID", 2);
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "Country", e.countryCode);
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "Flags", e.flags);
     WriteRegistryDword(HKEY_LOCAL_MACHINE, country.c_str(), "CountryCode", e.countryCode);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, country.c_str(), "SameAreaRule", e.sameAreaRule);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, country.c_str(), "LongDistanceRule", e.longDistanceRule);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, country.c_str(), "InternationalRule", e.internationalRule);
+    if (!e.noPrefixAreaCodes.empty())
+        WriteRegistryBinary(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "NoPrefAC", e.noPrefixAreaCodes.data(),
+                            static_cast<DWORD>(e.noPrefixAreaCodes.size() * sizeof(int32_t)));
 }
 
 // Each number through a fresh object, as the job builder makes one per recipient.
@@ -117,37 +111,29 @@ void ExpectDialed(const std::vector<DialedNumber>& table)
     }
 }
 
-// TELEPHON.INI as the Windows folder held it before the test, put back afterwards.
-class TelephonIniBackup {
-public:
-    TelephonIniBackup() : m_existed(PathExists(TelephonIniPath()))
-    {
-        if (m_existed)
-            m_text = ReadFileBytes(TelephonIniPath());
-    }
-    ~TelephonIniBackup() { WriteTelephonIni(m_existed ? m_text : ""); }
-
-private:
-    bool m_existed;
-    std::string m_text;
-};
 }  // namespace
 
 class DialingRulesTest : public testing::Test {
 protected:
+    // TELEPHON.INI as the Windows folder held it before the test is put back afterwards.
     void SetUp() override
     {
+        m_telephonIni = ReadFileBytes(TelephonIniPath());
         DeleteRegistryTree(HKEY_LOCAL_MACHINE, kLocationsKey);
         WriteTelephonIni("");
     }
-    void TearDown() override { SetDialingVersionQuery(nullptr); }
+    void TearDown() override
+    {
+        SetDialingVersionQuery(nullptr);
+        WriteTelephonIni(m_telephonIni);
+    }
 
     RegistryTreeBackup m_locations{HKEY_LOCAL_MACHINE, kLocationsKey};
     RegistryTreeBackup m_unitedStates{HKEY_LOCAL_MACHINE, CountryKey(1)};
     RegistryTreeBackup m_france{HKEY_LOCAL_MACHINE, CountryKey(33)};
     RegistryTreeBackup m_germany{HKEY_LOCAL_MACHINE, CountryKey(49)};
     RegistryTreeBackup m_unusedCountry{HKEY_LOCAL_MACHINE, CountryKey(kUnusedCountryId)};
-    TelephonIniBackup m_telephonIni;
+    std::string m_telephonIni;
 };
 
 TEST_F(DialingRulesTest, ExamplesDialAsExpectedFromTheCurrentLocation)
@@ -166,15 +152,12 @@ TEST_F(DialingRulesTest, WithoutAUsableLocationTheNumberIsDialedAsEntered)
     WriteExample(kDialingExamples[0]);
     // A current ID that no location has, or that is no number.
     const BYTE shortId[] = {2, 0};
-    for (int variant = 0; variant < 3; ++variant) {
-        if (variant == 0)
-            WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", 3);
-        else if (variant == 1)
-            WriteRegistryString(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", "2");
-        else
-            WriteRegistryBinary(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", shortId, sizeof shortId);
-        ExpectDialed({{"(212) 555-1212", nullptr}});
-    }
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", 3);
+    ExpectDialed({{"(212) 555-1212", nullptr}});
+    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", "2");
+    ExpectDialed({{"(212) 555-1212", nullptr}});
+    WriteRegistryBinary(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", shortId, sizeof shortId);
+    ExpectDialed({{"(212) 555-1212", nullptr}});
     // A location whose country has no rules: the location's values were read all the same.
     WriteRegistryString(HKEY_LOCAL_MACHINE, (std::string(kLocationsKey) + "\\Location0").c_str(), "AreaCode", "999");
     WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", 2);
@@ -208,15 +191,14 @@ TEST_F(DialingRulesTest, MalformedLocationValuesLeaveTheirFieldsAsTheyWere)
     WriteExample(kDialingExamples[1]);
     WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "AreaCode", "12345678");  // one character too many
     WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "TollList", std::string(64, '5'));  // likewise
+    // Values of other types, and a text stored without its terminator that fills the whole field.
+    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "Flags", "4");
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "DisableCallWaiting", 4);
+    const BYTE oddSize[] = {212, 0, 0, 0, 7};
+    WriteRegistryBinary(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "NoPrefAC", oddSize, sizeof oddSize);
     HKEY location = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kLocation2.c_str(), 0, KEY_WRITE, &location));
-    // A text stored without its terminator that fills the whole field; values of other types.
     RegSetValueExA(location, "OutsideAccess", 0, REG_SZ, reinterpret_cast<const BYTE*>(std::string(32, '9').data()), 32);
-    RegSetValueExA(location, "Flags", 0, REG_SZ, reinterpret_cast<const BYTE*>("4"), 2);
-    const DWORD number = 4;
-    RegSetValueExA(location, "DisableCallWaiting", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4);
-    const BYTE oddSize[] = {212, 0, 0, 0, 7};
-    RegSetValueExA(location, "NoPrefAC", 0, REG_BINARY, oddSize, sizeof oddSize);
     RegCloseKey(location);
     WriteRegistryString(HKEY_LOCAL_MACHINE, CountryKey(1).c_str(), "SameAreaRule", std::string(32, 'G'));
     WriteRegistryString(HKEY_LOCAL_MACHINE, CountryKey(1).c_str(), "CountryCode", "44");  // counts as missing
@@ -236,7 +218,7 @@ TEST_F(DialingRulesTest, TelephonIniIsReadOnlyOnTheWindows95Family)
 {
     const std::string office = "[Locations]\r\nCurrentLocation=1,1\r\n"
                                "Location0=0,\"Home\",\"\",\"\",\"206\",1,0,0,1,\"\",0,\"\"\r\n"
-                               "Location1=1,\"Office\",\"9,\",\"8,\",\"425\",1,0,0,1,\"\",0,\"*70,\"\r\n";
+                               "Location1=1,\"Office, 2nd floor\",\"9,\",\"8,\",\"425\",1,0,0,1,\"\",0,\"*70,\"\r\n";
     const std::string paris = "Location2=2,\"Paris\",\"\",\"\",\"4\",33,0,0,1,\"\",0,\"\"\r\n";
     const std::string longCode(40, '9');
     const struct {
