@@ -1,30 +1,10 @@
-// The rules of the setup pages: the Station Fax ID filter, forwarding targets, pending
+// The rules of the setup pages: forwarding targets, pending
 // answering-mode changes, dialing spins, and modem texts as the system registry holds them.
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "setup/setup_rules.h"
-
-TEST(StationFaxIdFilter, KeepsDialCharactersAndMovesTheCaretLeftPerRemoval)
-{
-    const struct {
-        std::string text;
-        int caret;
-        const char* kept;
-        int caretAfter, removed;
-    } cases[] = {
-        {"+49 (0) 30#*", 5, "+49 0 30#*", 3, 2},  // two brackets before the caret
-        {"0123456789 #*+", 4, "0123456789 #*+", 4, 0},
-        {std::string("\xE9\x01\x7F-\0", 5), 0, "", 0, 5},  // other code pages, control characters
-        {"1", 99, "1", 1, 0},  // the caret never leaves the text
-    };
-    for (const auto& c : cases) {
-        const StationIdFilterResult result = FilterStationFaxId(c.text, c.caret);
-        EXPECT_EQ(c.kept + std::string(" ") + std::to_string(c.caretAfter) + " " + std::to_string(c.removed),
-                  result.text + " " + std::to_string(result.caret) + " " + std::to_string(result.removed));
-    }
-}
 
 TEST(ForwardTargets, EveryEntryMapsBackAndNumbersPastTheListSelectNothing)
 {

@@ -14,31 +14,26 @@
 using namespace testsupport;
 
 namespace {
+// What the user saw of the sheet, looked at once the modal loop runs (the sheet is activated
+// while it is still being built) from a thread timer that the loop dispatches; then the user
+// goes to the modem page and closes the sheet there.
 struct SheetSeen {
-    HWND owner = nullptr;
-    bool accept = false;
+    HWND owner;
+    bool accept;
     std::string caption;
-    int tab = -1;
-    bool ownerDisabled = false;
-};
-
-// The sheet is activated while it is still being built: look at it once the modal loop runs,
-// from a thread timer that the loop dispatches.
-SheetSeen* t_seen = nullptr;
+    int tab;
+    bool ownerDisabled;
+} * t_seen = nullptr;
 HWND t_sheet = nullptr;
 
 void CALLBACK LookWhenRunning(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    if (!t_seen)
-        return;
     t_seen->caption = WindowText(t_sheet);
     t_seen->tab = TabCtrl_GetCurSel(reinterpret_cast<HWND>(SendMessageA(t_sheet, PSM_GETTABCONTROL, 0, 0)));
     t_seen->ownerDisabled = !IsWindowEnabled(t_seen->owner);
-    // The user goes to the modem page and closes the sheet there.
     PostMessageA(t_sheet, PSM_SETCURSEL, kSetupPageModem, 0);
     PostMessageA(t_sheet, PSM_PRESSBUTTON, t_seen->accept ? PSBTN_OK : PSBTN_CANCEL, 0);
-    t_seen = nullptr;
 }
 
 void LookSoon(HWND sheet, void* context)
@@ -75,9 +70,7 @@ TEST_F(SetupExportsTest, EachEntryPointRunsTheSheetOnItsPageWithTheHostsEngine)
         auto setup = reinterpret_cast<PFN_FaxDLL_OnFaxSetup>(reinterpret_cast<void*>(GetProcAddress(module, entry.name)));
         ASSERT_NE(nullptr, setup) << entry.name;
         FaxSetConfig(m_engine, "AutoReceive", "ON");
-        SheetSeen seen;
-        seen.owner = m_host.hWnd;
-        seen.accept = entry.accept;
+        SheetSeen seen = {m_host.hWnd, entry.accept, "", -1, false};
         OnNextActivation act(&LookSoon, &seen);
         setup(&m_host, m_engine);
         EXPECT_TRUE(act.Fired()) << entry.name;

@@ -12,9 +12,9 @@
 
 using namespace testsupport;
 
-class GeneralPageTest : public SetupSheetTest {};
+class SetupPageTest : public SetupSheetTest {};
 
-TEST_F(GeneralPageTest, ReportOptionsAreReloadedAndActAtOnceEvenOnCancel)
+TEST_F(SetupPageTest, GeneralReportOptionsAreReloadedAndActAtOnceEvenOnCancel)
 {
     g_bDisplayStatus = 0;
     g_bNotifyOnCompletion = 1;
@@ -30,7 +30,7 @@ TEST_F(GeneralPageTest, ReportOptionsAreReloadedAndActAtOnceEvenOnCancel)
     EXPECT_EQ(0xDEADu, ReadSettingNumber(kNotifyOnCompletion, 0xDEAD));
 }
 
-TEST_F(GeneralPageTest, InvalidOffPeakTimesAreSetToTheDefaultsOneAtATime)
+TEST_F(SetupPageTest, GeneralInvalidOffPeakTimesAreSetToTheDefaultsOneAtATime)
 {
     Open(kSetupPageGeneral);
     SetText(IDC_GEN_FROM, "2:5");
@@ -51,22 +51,22 @@ TEST_F(GeneralPageTest, InvalidOffPeakTimesAreSetToTheDefaultsOneAtATime)
     EXPECT_EQ(LocaleTime(7, 0), ReadSettingText(kOffpeakStop, 80, "<missing>"));
 }
 
-TEST_F(GeneralPageTest, StationFaxIdKeepsOnlyDigitsBlanksAndDialCharacters)
+TEST_F(SetupPageTest, GeneralStationFaxIdKeepsOnlyDigitsBlanksAndDialCharacters)
 {
     Open(kSetupPageGeneral);
     Type(IDC_GEN_FAXID, "12A #*+9");
     EXPECT_EQ("12 #*+9", Text(IDC_GEN_FAXID));
     EXPECT_EQ(1, m_nBeeps);
-    // A pasted text loses every foreign character at once, with one beep; the caret moves
-    // left by the number taken out.
+    // A pasted text loses every foreign character at once (brackets, other code pages, control
+    // characters), with one beep; the caret moves left by the number taken out.
     SetText(IDC_GEN_FAXID, "");
-    SendMessageA(Item(IDC_GEN_FAXID), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("5x5-01\xE9"));
+    SendMessageA(Item(IDC_GEN_FAXID), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("5x5-(01)\xE9\x01\x7F"));
     EXPECT_EQ("5501", Text(IDC_GEN_FAXID));
     EXPECT_EQ(2, m_nBeeps);
     EXPECT_EQ(std::make_pair(4, 4), Selection(IDC_GEN_FAXID));
 }
 
-TEST_F(GeneralPageTest, ArrowsStepTheTimeFieldUnderTheCaret)
+TEST_F(SetupPageTest, GeneralArrowsStepTheTimeFieldUnderTheCaret)
 {
     WriteSettingText(kOffpeakStart, LocaleTime(21, 0));
     WriteSettingNumber(kEnableOffpeak, 1);
@@ -92,9 +92,7 @@ TEST_F(GeneralPageTest, ArrowsStepTheTimeFieldUnderTheCaret)
     EXPECT_EQ(from.first, from.second);
 }
 
-class HeaderPageTest : public SetupSheetTest {};
-
-TEST_F(HeaderPageTest, LegendInCodeOrderAndRestoreDefaultsStoredOnlyOnOk)
+TEST_F(SetupPageTest, HeaderLegendInCodeOrderAndRestoreDefaultsStoredOnlyOnOk)
 {
     WriteSettingText(kHeaderLeft, "Mine");
     WriteSettingText(kHeaderCenter, "Also mine");
@@ -117,9 +115,7 @@ TEST_F(HeaderPageTest, LegendInCodeOrderAndRestoreDefaultsStoredOnlyOnOk)
     }
 }
 
-class LogSetupPageTest : public SetupSheetTest {};
-
-TEST_F(LogSetupPageTest, DayCountsOutsideOneToAYearAreRefusedEvenWhenDisabled)
+TEST_F(SetupPageTest, LogDayCountsOutsideOneToAYearAreRefusedEvenWhenDisabled)
 {
     const std::vector<std::string> refusal{"Please enter an integer between 1 and 366."};
     Open(kSetupPageLogSetup);
