@@ -3,11 +3,8 @@
 // layout, for tests of the Fax Modem Setup page; the stand-in engine opened on a store of
 // its own; and a window titled as the suite's mail application that records what it gets.
 // Every tree of the local machine that a test may change is put back afterwards.
-#include <windows.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "engine/fax_engine.h"
 #include "registry_backup.h"

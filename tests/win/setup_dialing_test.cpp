@@ -1,11 +1,6 @@
 // The Dialing page of the Fax Setup sheet: spins that stop at their limits, range checks that
 // keep the page and store nothing, and the control panel it opens.
-#include <string>
-#include <vector>
 
-#include "res/resource.h"
-#include "settings/setting_names.h"
-#include "settings/setting_readers.h"
 #include "setup/platform_version.h"
 #include "setup_sheet_support.h"
 

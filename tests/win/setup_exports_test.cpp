@@ -3,13 +3,10 @@
 // to the pages, and what the user accepts (and only that) reaches the engine.
 #include "RWFaxDlg.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-
 #include "modem_test_support.h"
-#include "settings/setting_names.h"
-#include "settings/setting_readers.h"
 
 using namespace testsupport;
 

@@ -1,13 +1,8 @@
 // The rules of single pages of the Fax Setup sheet. General: the report options that act at
 // once, the off-peak times checked on OK, the Station Fax ID filter, the spins of the off-peak
 // times. Header: the legend, Restore Defaults. Log Setup: day counts refused outside 1..366.
-#include <string>
-#include <vector>
 
 #include "host/fax_app.h"
-#include "res/resource.h"
-#include "settings/setting_names.h"
-#include "settings/setting_readers.h"
 #include "setup_sheet_support.h"
 
 using namespace testsupport;

@@ -4,13 +4,7 @@
 #include <windows.h>
 #include <dbt.h>
 
-#include <string>
-#include <vector>
-
 #include "modem_test_support.h"
-#include "res/resource.h"
-#include "settings/setting_names.h"
-#include "settings/setting_readers.h"
 #include "setup/modem_discovery.h"
 #include "setup/platform_version.h"
 

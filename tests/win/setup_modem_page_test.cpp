@@ -4,15 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-#include <vector>
-
 #include "RWFaxDlg.h"
 #include "host/fax_app.h"
 #include "modem_test_support.h"
-#include "res/resource.h"
-#include "settings/setting_names.h"
-#include "settings/setting_readers.h"
 #include "setup/engine_device_switch.h"
 
 using namespace testsupport;

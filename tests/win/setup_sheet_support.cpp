@@ -1,5 +1,6 @@
 #include "setup_sheet_support.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "framework/beep.h"

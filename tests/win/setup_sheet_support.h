@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "framework/win_app.h"
+#include "res/resource.h"
+#include "settings/setting_names.h"
+#include "settings/setting_readers.h"
 #include "setup/fax_setup_sheet.h"
 #include "test_support.h"
 

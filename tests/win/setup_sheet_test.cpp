@@ -4,12 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-#include <vector>
-
-#include "res/resource.h"
-#include "settings/setting_names.h"
-#include "settings/setting_readers.h"
 #include "settings/settings_store.h"
 #include "setup_sheet_support.h"
 
