@@ -20,7 +20,8 @@ struct SheetSeen {
     std::string caption;
     int tab;
     bool ownerDisabled;
-} * t_seen = nullptr;
+};
+SheetSeen* t_seen = nullptr;
 HWND t_sheet = nullptr;
 
 void CALLBACK LookWhenRunning(HWND, UINT, UINT_PTR timer, DWORD)
