@@ -4,7 +4,6 @@
 
 #include "RWFaxDlg.h"
 #include "setup/engine_device_switch.h"
-#include "setup/modem_control_panel.h"
 #include "setup/modem_set_page.h"
 #include "setup/platform_version.h"
 
@@ -24,19 +23,29 @@ std::string FourDigits(int n)
     return text;
 }
 
+const std::string kModemTrees[] = {"System\\CurrentControlSet\\Services\\Class", "System\\CurrentControlSet\\Services\\Modem",
+                                   "System\\CurrentControlSet\\Enum\\ROOT\\MODEM",
+                                   std::string("System\\CurrentControlSet\\Control\\Class\\") + kModemClassGuid, "Enum"};
 const char kMailClass[] = "RWFaxTestMailrunner";
 std::vector<UINT>* t_mailMessages = nullptr;
 
+LRESULT CALLBACK MailWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_FAX_MODEM_CHANGED && t_mailMessages && wParam == 0 && lParam == 0)
+        t_mailMessages->push_back(message);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+DWORD PlatformId(void* context) { return *static_cast<DWORD*>(context); }
+
 void WriteModemKey(const std::string& path, const ModemEntry& modem, const char* nameValue)
 {
-    if (!modem.name.empty())
-        WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), nameValue, modem.name);
-    if (!modem.attachedTo.empty())
-        WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), "AttachedTo", modem.attachedTo);
-    if (!modem.matchingDeviceId.empty())
-        WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), "MatchingDeviceId", modem.matchingDeviceId);
-    if (!modem.reset.empty())
-        WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), "Reset", modem.reset);
+    const std::pair<const char*, const std::string*> values[] = {
+        {nameValue, &modem.name}, {"AttachedTo", &modem.attachedTo}, {"MatchingDeviceId", &modem.matchingDeviceId},
+        {"Reset", &modem.reset}};
+    for (const auto& value : values)
+        if (!value.second->empty())
+            WriteRegistryString(HKEY_LOCAL_MACHINE, path.c_str(), value.first, *value.second);
     if (!modem.init.empty())
         WriteRegistryString(HKEY_LOCAL_MACHINE, (path + "\\Init").c_str(), "1", modem.init);
     if (modem.name.empty() && modem.attachedTo.empty() && modem.matchingDeviceId.empty())
@@ -44,17 +53,19 @@ void WriteModemKey(const std::string& path, const ModemEntry& modem, const char*
 }
 }  // namespace
 
+ModemSetupTest::ModemSetupTest()
+{
+    for (const std::string& tree : kModemTrees)
+        m_trees.push_back(std::make_unique<RegistryTreeBackup>(HKEY_LOCAL_MACHINE, tree));
+}
+
 void ModemSetupTest::SetUp()
 {
     SetupSheetTest::SetUp();
-    for (const char* tree : {"System\\CurrentControlSet\\Services\\Class", "System\\CurrentControlSet\\Services\\Modem",
-                             "System\\CurrentControlSet\\Enum\\ROOT\\MODEM", "Enum"})
-        DeleteRegistryTree(HKEY_LOCAL_MACHINE, tree);
-    DeleteRegistryTree(HKEY_LOCAL_MACHINE, (std::string("System\\CurrentControlSet\\Control\\Class\\") + kModemClassGuid).c_str());
-
-    SetPlatformIdQuery(&ModemSetupTest::PlatformId, &m_platformId);
+    for (const std::string& tree : kModemTrees)
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, tree.c_str());
+    SetPlatformIdQuery(&PlatformId, &m_platformId);
     SetDeviceReleaseWait(&ModemSetupTest::RecordWait, this);
-    SetProgramStart(&ModemSetupTest::RecordStart, this);
 
     m_store = std::make_unique<TempFolder>();
     auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
@@ -66,7 +77,7 @@ void ModemSetupTest::SetUp()
 
     t_mailMessages = new std::vector<UINT>();
     WNDCLASSA mailClass = {};
-    mailClass.lpfnWndProc = &ModemSetupTest::MailWindowProc;
+    mailClass.lpfnWndProc = &MailWindowProc;
     mailClass.hInstance = GetModuleHandleA(nullptr);
     mailClass.lpszClassName = kMailClass;
     RegisterClassA(&mailClass);
@@ -84,26 +95,24 @@ void ModemSetupTest::TearDown()
         DestroyWindow(m_mailWindow);
     delete t_mailMessages;
     t_mailMessages = nullptr;
-    auto close = EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInClose");
-    auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder");
     AcceptOnlyPorts({});
-    if (close)
+    if (auto close = EngineCall<DWORD(WINAPI*)(FAXENGINE)>("FaxStandInClose"))
         close(m_engine);
-    if (setStore)
+    if (auto setStore = EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInSetStoreFolder"))
         setStore(nullptr);
     m_store.reset();
-    SetProgramStart(nullptr, nullptr);
     SetDeviceReleaseWait(nullptr, nullptr);
     SetPlatformIdQuery(nullptr, nullptr);
     g_bAutoReceiveAtOpen = FALSE;
     g_bForwardAtOpen = FALSE;
 }
 
-LRESULT CALLBACK ModemSetupTest::MailWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void ModemSetupTest::RecordWait(DWORD ms, void* context)
 {
-    if (message == WM_FAX_MODEM_CHANGED && t_mailMessages && wParam == 0 && lParam == 0)
-        t_mailMessages->push_back(message);
-    return DefWindowProcA(window, message, wParam, lParam);
+    auto* self = static_cast<ModemSetupTest*>(context);
+    self->m_releaseWaits.push_back(ms);
+    self->m_atReleaseWait.push_back("AutoReceive " + self->EngineConfig("AutoReceive") + ", devices " +
+                                    std::to_string(self->ActiveDevices().size()));
 }
 
 std::vector<UINT> ModemSetupTest::MailMessages() const
@@ -157,8 +166,7 @@ DWORD ModemSetupTest::CallCount(const char* call) const
 
 void ModemSetupTest::AcceptOnlyPorts(std::vector<DWORD> ports) const
 {
-    auto setDevices = EngineCall<void(WINAPI*)(const DWORD*, DWORD)>("FaxStandInSetDevices");
-    if (setDevices)
+    if (auto setDevices = EngineCall<void(WINAPI*)(const DWORD*, DWORD)>("FaxStandInSetDevices"))
         setDevices(ports.data(), static_cast<DWORD>(ports.size()));
 }
 

@@ -3,11 +3,8 @@
 // layout, for tests of the Fax Modem Setup page; the stand-in engine opened on a store of
 // its own; and a window titled as the suite's mail application that records what it gets.
 // Every tree of the local machine that a test may change is put back afterwards.
-#include <windows.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "engine/fax_engine.h"
 #include "registry_backup.h"
@@ -18,21 +15,21 @@ namespace testsupport {
 constexpr char kModemClassGuid[] = "{4D36E96D-E325-11CE-BFC1-08002BE10318}";
 
 struct ModemEntry {
-    std::string name;             // "Model" (95) or "FriendlyName" (NT); empty: none
-    std::string attachedTo;       // "AttachedTo"; empty: none
-    std::string matchingDeviceId; // "MatchingDeviceId"; empty: none
-    std::string reset;            // "Reset"; empty: none
-    std::string init;             // "Init\1"; empty: none
+    std::string name;              // "Model" (95) or "FriendlyName" (NT); empty: none
+    std::string attachedTo;        // "AttachedTo"; empty: none
+    std::string matchingDeviceId;  // "MatchingDeviceId"; empty: none
+    std::string reset;             // "Reset"; empty: none
+    std::string init;              // "Init\1"; empty: none
 };
 
 class ModemSetupTest : public SetupSheetTest {
 protected:
+    ModemSetupTest();
     void SetUp() override;
     void TearDown() override;
 
-    // The platform family the Modem page sees when it is built.
+    // The platform family the Modem page sees when it is built (NT unless told).
     void UseWindows95() { m_platformId = VER_PLATFORM_WIN32_WINDOWS; }
-    void UseWindowsNT() { m_platformId = VER_PLATFORM_WIN32_NT; }
 
     // A modem at a position of the Windows 95 layout (Services\Class\Modem\<nnnn>).
     void InstallModem95(int position, const ModemEntry& modem);
@@ -47,39 +44,19 @@ protected:
     std::string EngineConfig(const char* key) const;
     DWORD CallCount(const char* call) const;
     void AcceptOnlyPorts(std::vector<DWORD> ports) const;
+    // Messages the mail application's window received.
+    std::vector<UINT> MailMessages() const;
 
     FAXENGINE m_engine = 0;
     std::vector<DWORD> m_releaseWaits;
     // What the engine was doing while the page waited for it to let go of the old device.
     std::vector<std::string> m_atReleaseWait;
-    std::vector<std::string> m_started;
-    // Messages the mail application's window received.
-    std::vector<UINT> MailMessages() const;
 
 private:
-    // Declared first: the trees are put back after everything else went.
-    RegistryTreeBackup m_class95{HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class"};
-    RegistryTreeBackup m_modemService{HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Modem"};
-    RegistryTreeBackup m_deviceKeys{HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Enum\\ROOT\\MODEM"};
-    RegistryTreeBackup m_driverKeys{HKEY_LOCAL_MACHINE,
-                                    std::string("System\\CurrentControlSet\\Control\\Class\\") + kModemClassGuid};
-    RegistryTreeBackup m_deviceTree{HKEY_LOCAL_MACHINE, "Enum"};
+    static void RecordWait(DWORD ms, void* context);
 
-    static DWORD PlatformId(void* context) { return *static_cast<DWORD*>(context); }
-    static void RecordWait(DWORD ms, void* context)
-    {
-        auto* self = static_cast<ModemSetupTest*>(context);
-        self->m_releaseWaits.push_back(ms);
-        self->m_atReleaseWait.push_back("AutoReceive " + self->EngineConfig("AutoReceive") + ", devices " +
-                                        std::to_string(self->ActiveDevices().size()));
-    }
-    static UINT RecordStart(const char* command, UINT, void* context)
-    {
-        static_cast<ModemSetupTest*>(context)->m_started.emplace_back(command);
-        return 33;
-    }
-    static LRESULT CALLBACK MailWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
+    // Saved when the test is made: the trees are put back after everything else went.
+    std::vector<std::unique_ptr<RegistryTreeBackup>> m_trees;
     DWORD m_platformId = VER_PLATFORM_WIN32_NT;
     std::unique_ptr<TempFolder> m_store;
     HWND m_mailWindow = nullptr;

@@ -10,116 +10,78 @@ using namespace testsupport;
 
 class SettingsStoreTest : public SettingsTest {};
 
-TEST_F(SettingsStoreTest, InitCreatesTheKeyUnderTheCurrentUser)
+TEST_F(SettingsStoreTest, ValuesWrittenUnderTheUsersKeyReadBackWithTheirTypeAndSize)
 {
     DeleteRegistryTree(HKEY_CURRENT_USER, kSuiteKey);
+    g_szQOFaxKey[0] = '\0';
     EXPECT_EQ(1, InitQORegistryKey());
     EXPECT_STREQ("Software\\Velmoor\\QOI\\Fax\\RW", g_szQOFaxKey);
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, g_szQOFaxKey, 0, KEY_READ, &key));
-    RegCloseKey(key);
-}
-
-TEST_F(SettingsStoreTest, WrittenValuesReadBackWithTheirTypeAndSize)
-{
     DWORD number = 1234;
     ASSERT_EQ(1, SetQORegistryValue("Dial Retries", REG_DWORD, reinterpret_cast<BYTE*>(&number), 4));
     const char text[] = "Alice";
     ASSERT_EQ(1, SetQORegistryValue("Sender Name", REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text));
-
-    DWORD type = 0, size = 4, readNumber = 0;
-    ASSERT_EQ(1, GetQORegistryValue("Dial Retries", &type, reinterpret_cast<BYTE*>(&readNumber), &size));
-    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
-    EXPECT_EQ(4u, size);
-    EXPECT_EQ(1234u, readNumber);
-
+    // Read before the key was set up in this process: the key is found all the same.
+    g_szQOFaxKey[0] = '\0';
     char buffer[31] = {};
-    size = sizeof buffer;
+    DWORD type = 0, size = sizeof buffer;
     ASSERT_EQ(1, GetQORegistryValue("Sender Name", &type, reinterpret_cast<BYTE*>(buffer), &size));
-    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
-    EXPECT_EQ(6u, size);
-    EXPECT_STREQ("Alice", buffer);
-
-    EXPECT_EQ(1234u, ReadSettingNumber(kDialRetries, 2));
-    EXPECT_EQ("Alice", ReadSettingText(kSenderName, 31, ""));
+    EXPECT_EQ("1 6 Alice", std::to_string(type) + " " + std::to_string(size) + " " + buffer);
+    DWORD readNumber = 0;
+    size = 4;
+    ASSERT_EQ(1, GetQORegistryValue("Dial Retries", &type, reinterpret_cast<BYTE*>(&readNumber), &size));
+    EXPECT_EQ("4 4 1234", std::to_string(type) + " " + std::to_string(size) + " " + std::to_string(readNumber));
 }
 
-TEST_F(SettingsStoreTest, MissingValueFailsWithTheQueryTraceLine)
-{
-    TraceCapture trace;
-    DWORD type = 0, size = 4, value = 0;
-    EXPECT_EQ(0, GetQORegistryValue("Dial Retries", &type, reinterpret_cast<BYTE*>(&value), &size));
-    ASSERT_EQ(1u, trace.Lines().size());
-    EXPECT_EQ("GetQORegistryValue - RegQueryValueEx (Software\\Velmoor\\QOI\\Fax\\RW / Dial Retries) failed. (00000002)\n",
-              trace.Lines()[0]);
-    EXPECT_EQ(90u, ReadSettingNumber(kRetryDelay, 90));
-    EXPECT_EQ("fallback", ReadSettingText(kSenderFax, 31, "fallback"));
-}
-
-TEST_F(SettingsStoreTest, MissingKeyFailsWithTheOpenTraceLines)
-{
-    DeleteRegistryTree(HKEY_CURRENT_USER, kSuiteKey);
-    TraceCapture trace;
-    DWORD type = 0, size = 4, value = 0;
-    EXPECT_EQ(0, GetQORegistryValue("Dial Retries", &type, reinterpret_cast<BYTE*>(&value), &size));
-    EXPECT_TRUE(trace.Contains("GetQORegistryValue - RegOpenKeyEx failed.\n"));
-    EXPECT_EQ(0, SetQORegistryValue("Dial Retries", REG_DWORD, reinterpret_cast<BYTE*>(&value), 4));
-    EXPECT_TRUE(trace.Contains("SetQORegistryValue - RegOpenKeyEx failed.\n"));
-    EXPECT_EQ(2u, trace.Lines().size());
-}
-
-TEST_F(SettingsStoreTest, FailedWriteLeavesThePreviousValueAndTraces)
+TEST_F(SettingsStoreTest, FailuresLeaveTheValuesAndTrace)
 {
     ASSERT_TRUE(WriteSettingText(kSenderName, "Kept"));
+    DWORD type = 0, size = 4, value = 1;
+    {
+        TraceCapture trace;
+        EXPECT_EQ(0, GetQORegistryValue("Dial Retries", &type, reinterpret_cast<BYTE*>(&value), &size));
+        // A value name longer than the registry allows makes the write itself fail.
+        EXPECT_EQ(0, SetQORegistryValue(std::string(20000, 'x').c_str(), REG_DWORD, reinterpret_cast<BYTE*>(&value), 4));
+        EXPECT_EQ((std::vector<std::string>{"GetQORegistryValue - RegQueryValueEx (Software\\Velmoor\\QOI\\Fax\\RW / Dial "
+                                            "Retries) failed. (00000002)\n",
+                                            "SetQORegistryValue - RegSetValueEx failed.\n"}),
+                  trace.Lines());
+        EXPECT_EQ("Kept", ReadSettingText(kSenderName, 31, ""));
+    }
+    DeleteRegistryTree(HKEY_CURRENT_USER, kSuiteKey);
     TraceCapture trace;
-    // A value name longer than the registry allows makes the write itself fail.
-    std::string hugeName(20000, 'x');
-    DWORD value = 1;
-    EXPECT_EQ(0, SetQORegistryValue(hugeName.c_str(), REG_DWORD, reinterpret_cast<BYTE*>(&value), 4));
-    EXPECT_TRUE(trace.Contains("SetQORegistryValue - RegSetValueEx failed.\n"));
-    EXPECT_EQ("Kept", ReadSettingText(kSenderName, 31, ""));
+    EXPECT_EQ(0, GetQORegistryValue("Dial Retries", &type, reinterpret_cast<BYTE*>(&value), &size));
+    EXPECT_EQ(0, SetQORegistryValue("Dial Retries", REG_DWORD, reinterpret_cast<BYTE*>(&value), 4));
+    EXPECT_EQ((std::vector<std::string>{"GetQORegistryValue - RegOpenKeyEx failed.\n",
+                                        "SetQORegistryValue - RegOpenKeyEx failed.\n"}),
+              trace.Lines());
 }
 
-TEST_F(SettingsStoreTest, TextLongerThanTheBufferGivesTheDefault)
+TEST_F(SettingsStoreTest, ValuesOfTheWrongTypeOrSizeGiveTheDefault)
 {
-    // 20 characters fit a 21-byte buffer; 21 do not.
-    ASSERT_TRUE(WriteSettingText(kHeaderLeft, std::string(20, 'L')));
-    EXPECT_EQ(std::string(20, 'L'), ReadSettingText(kHeaderLeft, 21, "default"));
-    ASSERT_TRUE(WriteSettingText(kHeaderLeft, std::string(21, 'L')));
-    EXPECT_EQ("default", ReadSettingText(kHeaderLeft, 21, "default"));
-    std::string text;
-    EXPECT_FALSE(TryReadSettingText(kHeaderLeft, 21, &text));
-    // A huge text never overruns: still the default.
-    ASSERT_TRUE(WriteSettingText(kHeaderLeft, std::string(100000, 'x')));
-    EXPECT_EQ("default", ReadSettingText(kHeaderLeft, 21, "default"));
-}
-
-TEST_F(SettingsStoreTest, WrongTypesAndSizesCountAsMissing)
-{
-    WriteRegistryString(HKEY_CURRENT_USER, kSettingsKey, kDialRetries, "5");
-    EXPECT_EQ(2u, ReadSettingNumber(kDialRetries, 2));
-
-    WriteRegistryDword(HKEY_CURRENT_USER, kSettingsKey, kSenderName, 7);
-    EXPECT_EQ("none", ReadSettingText(kSenderName, 31, "none"));
-
-    const BYTE twoBytes[2] = {1, 0};
-    WriteRegistryBinary(HKEY_CURRENT_USER, kSettingsKey, kRetryDelay, twoBytes, sizeof twoBytes);
-    EXPECT_EQ(90u, ReadSettingNumber(kRetryDelay, 90));
-
-    const BYTE eightBytes[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-    WriteRegistryBinary(HKEY_CURRENT_USER, kSettingsKey, kRetryDelay, eightBytes, sizeof eightBytes);
-    EXPECT_EQ(90u, ReadSettingNumber(kRetryDelay, 90));
-}
-
-TEST_F(SettingsStoreTest, UnterminatedTextIsReadSafely)
-{
-    // A string value stored without its terminator.
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_WRITE, &key));
-    const char raw[4] = {'A', 'B', 'C', 'D'};
-    RegSetValueExA(key, kSenderFax, 0, REG_SZ, reinterpret_cast<const BYTE*>(raw), sizeof raw);
-    RegCloseKey(key);
-    EXPECT_EQ("ABCD", ReadSettingText(kSenderFax, 31, "x"));
-    // Exactly as long as a 4-byte buffer: no room for the terminator, so it is refused.
-    EXPECT_EQ("x", ReadSettingText(kSenderFax, 4, "x"));
+    const BYTE twoBytes[2] = {1, 0}, eightBytes[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    const char unterminated[4] = {'A', 'B', 'C', 'D'};
+    const struct {
+        DWORD type;
+        std::string bytes;
+        DWORD bufferSize;  // 0: read as a number
+        const char* read;
+    } cases[] = {
+        {REG_SZ, "5", 0, "default"},
+        {REG_BINARY, std::string(reinterpret_cast<const char*>(twoBytes), 2), 0, "default"},
+        {REG_BINARY, std::string(reinterpret_cast<const char*>(eightBytes), 8), 0, "default"},
+        {REG_SZ, std::string(20, 'L') + '\0', 21, "LLLLLLLLLLLLLLLLLLLL"},  // 20 characters fit 21 bytes
+        {REG_SZ, std::string(100000, 'x') + '\0', 21, "default"},  // never overruns
+        {REG_SZ, std::string(unterminated, 4), 31, "ABCD"},  // stored without its terminator
+        {REG_SZ, std::string(unterminated, 4), 4, "default"},  // no room for the terminator
+    };
+    for (const auto& c : cases) {
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_WRITE, &key));
+        RegSetValueExA(key, "Probe", 0, c.type, reinterpret_cast<const BYTE*>(c.bytes.data()),
+                       static_cast<DWORD>(c.bytes.size()));
+        RegCloseKey(key);
+        const std::string read = c.bufferSize ? ReadSettingText("Probe", c.bufferSize, "default")
+                                              : (ReadSettingNumber("Probe", 90) == 90 ? "default" : "number");
+        EXPECT_EQ(c.read, read) << c.type << " " << c.bytes.size();
+    }
 }

@@ -1,50 +1,37 @@
 // The four setup entry points of RWFaxDlg.dll as a host calls them: each runs the Fax Setup
-// sheet modally on its own page over the disabled host window, and what the user accepts
-// reaches the settings.
+// sheet modally on its own page over the disabled host window, with the host's engine handed
+// to the pages, and what the user accepts (and only that) reaches the engine.
 #include "RWFaxDlg.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-
-#include "settings/setting_names.h"
-#include "settings/setting_readers.h"
-#include "res/resource.h"
-#include "test_support.h"
+#include "modem_test_support.h"
 
 using namespace testsupport;
 
 namespace {
+// What the user saw of the sheet, looked at once the modal loop runs (the sheet is activated
+// while it is still being built) from a thread timer that the loop dispatches; then the user
+// goes to the modem page and closes the sheet there.
 struct SheetSeen {
+    HWND owner;
+    bool accept;
     std::string caption;
-    int tab = -1;
-    bool ownerDisabled = false;
-    HWND owner = nullptr;
-    const char* senderName = nullptr;  // typed into the General page before OK; null: Cancel
+    int tab;
+    bool ownerDisabled;
 };
-
-// The sheet is activated while it is still being built: look at it once the modal loop runs,
-// from a thread timer that the loop dispatches.
 SheetSeen* t_seen = nullptr;
 HWND t_sheet = nullptr;
-
-void LookAndClose(HWND sheet, SheetSeen* seen)
-{
-    seen->caption = WindowText(sheet);
-    seen->tab = TabCtrl_GetCurSel(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0)));
-    seen->ownerDisabled = seen->owner && !IsWindowEnabled(seen->owner);
-    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-    if (seen->senderName && page)
-        SetDlgItemTextA(page, IDC_GEN_NAME, seen->senderName);
-    PostMessageA(sheet, PSM_PRESSBUTTON, seen->senderName ? PSBTN_OK : PSBTN_CANCEL, 0);
-}
 
 void CALLBACK LookWhenRunning(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    if (t_seen)
-        LookAndClose(t_sheet, t_seen);
-    t_seen = nullptr;
+    t_seen->caption = WindowText(t_sheet);
+    t_seen->tab = TabCtrl_GetCurSel(reinterpret_cast<HWND>(SendMessageA(t_sheet, PSM_GETTABCONTROL, 0, 0)));
+    t_seen->ownerDisabled = !IsWindowEnabled(t_seen->owner);
+    PostMessageA(t_sheet, PSM_SETCURSEL, kSetupPageModem, 0);
+    PostMessageA(t_sheet, PSM_PRESSBUTTON, t_seen->accept ? PSBTN_OK : PSBTN_CANCEL, 0);
 }
 
 void LookSoon(HWND sheet, void* context)
@@ -53,76 +40,44 @@ void LookSoon(HWND sheet, void* context)
     t_seen = static_cast<SheetSeen*>(context);
     SetTimer(nullptr, 0, 1, &LookWhenRunning);
 }
-
-class SetupExportsTest : public SettingsTest {
-protected:
-    void SetUp() override
-    {
-        SettingsTest::SetUp();
-        m_module = LoadLibraryA("RWFaxDlg.dll");
-        ASSERT_NE(nullptr, m_module);
-        m_host = FrameworkWindowObject(
-            CreateWindowA("STATIC", "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr));
-    }
-    void TearDown() override
-    {
-        if (m_host.hWnd)
-            DestroyWindow(m_host.hWnd);
-        if (m_module)
-            FreeLibrary(m_module);
-        SettingsTest::TearDown();
-    }
-    PFN_FaxDLL_OnFaxSetup Export(const char* name) const
-    {
-        return reinterpret_cast<PFN_FaxDLL_OnFaxSetup>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
-    }
-    SheetSeen Run(const char* name, const char* senderName = nullptr)
-    {
-        SheetSeen seen;
-        seen.owner = m_host.hWnd;
-        seen.senderName = senderName;
-        PFN_FaxDLL_OnFaxSetup setup = Export(name);
-        EXPECT_NE(nullptr, setup) << name;
-        if (!setup)
-            return seen;
-        OnNextActivation act(&LookSoon, &seen);
-        setup(&m_host, 0);
-        EXPECT_TRUE(act.Fired()) << name;
-        return seen;
-    }
-
-    HMODULE m_module = nullptr;
-    FAXHOSTWND m_host = {};
-};
 }  // namespace
 
-TEST_F(SetupExportsTest, EachEntryPointOpensTheSheetOnItsPage)
+class SetupExportsTest : public ModemSetupTest {};
+
+TEST_F(SetupExportsTest, EachEntryPointRunsTheSheetOnItsPageWithTheHostsEngine)
 {
+    WriteSettingText(kModem, "Hayes Accura");
+    WriteSettingNumber(kCommPort, 2);
+    WriteSettingNumber(kAutoReceive, 0);
+    InstallModemNT(0, {"Hayes Accura", "COM2", "", "", ""});
+    ASSERT_EQ(1u, FaxAddDevice(m_engine, 2));
+    HMODULE module = LoadLibraryA("RWFaxDlg.dll");
+    ASSERT_NE(nullptr, module);
     const struct {
         const char* name;
         int page;
+        bool accept;
     } entries[] = {
-        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxGeneralSetup, 8), 0},
-        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxModemSetup, 8), 2},
-        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxHeaderSetup, 8), 3},
-        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogSetup, 8), 4},
+        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxGeneralSetup, 8), 0, true},
+        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxModemSetup, 8), 2, true},
+        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxHeaderSetup, 8), 3, true},
+        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogSetup, 8), 4, true},
+        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxGeneralSetup, 8), 0, false},
     };
     for (const auto& entry : entries) {
-        SheetSeen seen = Run(entry.name);
+        auto setup = reinterpret_cast<PFN_FaxDLL_OnFaxSetup>(reinterpret_cast<void*>(GetProcAddress(module, entry.name)));
+        ASSERT_NE(nullptr, setup) << entry.name;
+        FaxSetConfig(m_engine, "AutoReceive", "ON");
+        SheetSeen seen = {m_host.hWnd, entry.accept, "", -1, false};
+        OnNextActivation act(&LookSoon, &seen);
+        setup(&m_host, m_engine);
+        EXPECT_TRUE(act.Fired()) << entry.name;
         EXPECT_EQ("Fax Setup", seen.caption) << entry.name;
         EXPECT_EQ(entry.page, seen.tab) << entry.name;
         EXPECT_TRUE(seen.ownerDisabled) << entry.name;
         EXPECT_TRUE(IsWindowEnabled(m_host.hWnd)) << entry.name;
+        // Accepted on the modem page, the page tells the engine its answering mode.
+        EXPECT_EQ(entry.accept ? "OFF" : "ON", EngineConfig("AutoReceive")) << entry.name;
     }
-    // Cancel stored nothing.
-    EXPECT_EQ("<none>", ReadSettingText(kSenderName, 64, "<none>"));
-    EXPECT_EQ("<none>", ReadSettingText(kHeaderLeft, 64, "<none>"));
-}
-
-TEST_F(SetupExportsTest, WhatTheUserAcceptsIsStored)
-{
-    SheetSeen seen = Run(FAXDLL_EXPORT_NAME(FaxDLL_OnFaxGeneralSetup, 8), "Ada Byron");
-    EXPECT_EQ(0, seen.tab);
-    EXPECT_EQ("Ada Byron", ReadSettingText(kSenderName, 64, "<none>"));
-    EXPECT_EQ(0u, ReadSettingNumber(kEnableOffpeak, 7));
+    FreeLibrary(module);
 }

@@ -1,10 +1,13 @@
 #include "setup_sheet_support.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "framework/beep.h"
 #include "framework/module_state.h"
+#include "setup/modem_control_panel.h"
 #include "host/fax_app.h"
+#include "send/locale_date_time.h"
 #include "setup/platform_version.h"
 
 namespace testsupport {
@@ -12,25 +15,56 @@ namespace testsupport {
 namespace {
 std::vector<std::string>* t_boxTexts = nullptr;
 HHOOK t_boxHook = nullptr;
+std::vector<std::pair<UINT, ULONG_PTR>>* t_help = nullptr;
 
 void CountBeep(void* context) { ++*static_cast<int*>(context); }
 
-std::vector<std::pair<UINT, ULONG_PTR>>* t_help = nullptr;
 BOOL RecordHelp(HWND, const char*, UINT command, ULONG_PTR data)
 {
     if (t_help)
         t_help->emplace_back(command, data);
     return TRUE;
 }
+
+UINT RecordStart(const char* command, UINT show, void* context)
+{
+    static_cast<std::vector<std::string>*>(context)->push_back(std::string(command) + " " + std::to_string(show));
+    return 33;
+}
+
+// Answers every message box shown while hooked, box after box.
+LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = reinterpret_cast<HWND>(wParam);
+    char className[16] = {};
+    if (code == HCBT_ACTIVATE && t_boxTexts && GetClassNameA(window, className, sizeof className) &&
+        lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, 0xFFFF)) {
+        t_boxTexts->push_back(MessageBoxText(window));
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(t_boxHook, code, wParam, lParam);
+}
 }  // namespace
+
+std::string LocaleTime(WORD hour, WORD minute)
+{
+    SYSTEMTIME time = {};
+    time.wHour = hour;
+    time.wMinute = minute;
+    char text[80] = {};
+    FormatLocalTime(&time, text, sizeof text);
+    return text;
+}
 
 void SetupSheetTest::SetUp()
 {
     SettingsTest::SetUp();
+    DetectTimeMode();
     m_savedDisplayStatus = g_bDisplayStatus;
     m_savedNotify = g_bNotifyOnCompletion;
     m_savedWinNT = g_bWinNT;
     SetBeepHook(&CountBeep, &m_nBeeps);
+    SetProgramStart(&RecordStart, &m_started);
     t_help = &m_help;
     CWinApp::SetHelpCall(&RecordHelp);
     if (!AfxGetApp())
@@ -50,6 +84,7 @@ void SetupSheetTest::TearDown()
     CWinApp::SetHelpCall(nullptr);
     t_help = nullptr;
     SetBeepHook(nullptr, nullptr);
+    SetProgramStart(nullptr, nullptr);
     g_bDisplayStatus = m_savedDisplayStatus;
     g_bNotifyOnCompletion = m_savedNotify;
     g_bWinNT = m_savedWinNT;
@@ -64,16 +99,10 @@ CFaxSetupSheet& SetupSheetTest::Open(UINT startPage, FAXENGINE engine)
     return *m_sheet;
 }
 
-HWND SetupSheetTest::Page() const
-{
-    return reinterpret_cast<HWND>(m_sheet->SendMessage(PSM_GETCURRENTPAGEHWND));
-}
-
 void SetupSheetTest::Type(int id, const std::string& text) const
 {
-    HWND edit = Item(id);
     for (char c : text)
-        SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+        SendMessageA(Item(id), WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
 }
 
 std::pair<int, int> SetupSheetTest::Selection(int id) const
@@ -85,77 +114,37 @@ std::pair<int, int> SetupSheetTest::Selection(int id) const
 
 void SetupSheetTest::PressArrow(int id, bool upper) const
 {
-    HWND spin = Item(id);
     RECT client = {};
-    GetClientRect(spin, &client);
-    const int x = (client.right - client.left) / 2;
-    const int y = upper ? client.bottom / 4 : client.bottom * 3 / 4;
-    SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageA(spin, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    GetClientRect(Item(id), &client);
+    const LPARAM at = MAKELPARAM(client.right / 2, upper ? client.bottom / 4 : client.bottom * 3 / 4);
+    SendMessageA(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(Item(id), WM_LBUTTONUP, 0, at);
 }
 
-std::vector<std::string> SetupSheetTest::ComboTexts(int id) const
+std::vector<std::string> SetupSheetTest::ComboTexts(int id, bool listBox) const
 {
     std::vector<std::string> texts;
-    HWND combo = Item(id);
-    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    const int count = static_cast<int>(SendMessageA(Item(id), listBox ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         char text[512] = {};
-        if (SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(sizeof text))
-            SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        if (SendMessageA(Item(id), listBox ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) <
+            static_cast<LRESULT>(sizeof text))
+            SendMessageA(Item(id), listBox ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(text));
         texts.emplace_back(text);
     }
     return texts;
 }
 
-std::string SetupSheetTest::ComboSelectedText(int id) const
-{
-    const int selected = ComboSelection(id);
-    if (selected < 0)
-        return std::string();
-    return ComboTexts(id).at(static_cast<size_t>(selected));
-}
-
-std::vector<std::string> SetupSheetTest::ListTexts(int id) const
+std::vector<std::string> SetupSheetTest::AnsweringBoxes(const std::function<void()>& action)
 {
     std::vector<std::string> texts;
-    HWND list = Item(id);
-    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[512] = {};
-        if (SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(sizeof text))
-            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        texts.emplace_back(text);
-    }
-    return texts;
-}
-
-SetupSheetTest::BoxAnswerer::BoxAnswerer(std::vector<std::string>* texts)
-{
-    t_boxTexts = texts;
-    m_hook = SetWindowsHookExA(WH_CBT, &BoxAnswerer::Hook, nullptr, GetCurrentThreadId());
-    t_boxHook = m_hook;
-}
-
-SetupSheetTest::BoxAnswerer::~BoxAnswerer()
-{
-    UnhookWindowsHookEx(m_hook);
-    t_boxHook = nullptr;
+    t_boxTexts = &texts;
+    t_boxHook = SetWindowsHookExA(WH_CBT, &AnswerBox, nullptr, GetCurrentThreadId());
+    action();
+    UnhookWindowsHookEx(t_boxHook);
     t_boxTexts = nullptr;
-}
-
-LRESULT CALLBACK SetupSheetTest::BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_ACTIVATE && t_boxTexts) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (lstrcmpA(className, "#32770") == 0 && GetDlgItem(window, 0xFFFF)) {
-            t_boxTexts->push_back(MessageBoxText(window));
-            PostMessageA(window, WM_COMMAND, IDOK, 0);
-        }
-    }
-    return CallNextHookEx(t_boxHook, code, wParam, lParam);
+    return texts;
 }
 
 }  // namespace testsupport

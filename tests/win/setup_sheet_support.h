@@ -4,16 +4,24 @@
 // beeps counted and help requests recorded.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/win_app.h"
+#include "res/resource.h"
+#include "settings/setting_names.h"
+#include "settings/setting_readers.h"
 #include "setup/fax_setup_sheet.h"
 #include "test_support.h"
 
 namespace testsupport {
 
+// A time of day as the user's locale shows it.
+std::string LocaleTime(WORD hour, WORD minute);
+
+// The user's time format is read before every test.
 class SetupSheetTest : public SettingsTest {
 protected:
     void SetUp() override;
@@ -29,7 +37,7 @@ protected:
     bool SwitchTo(int index) { return m_sheet->SetActivePage(index) && ActiveIndex() == index; }
 
     // Controls of the active page.
-    HWND Page() const;
+    HWND Page() const { return reinterpret_cast<HWND>(m_sheet->SendMessage(PSM_GETCURRENTPAGEHWND)); }
     HWND Item(int id) const { return GetDlgItem(Page(), id); }
     std::string Text(int id) const { return WindowText(Item(id)); }
     void SetText(int id, const std::string& text) const { SetWindowTextA(Item(id), text.c_str()); }
@@ -41,43 +49,21 @@ protected:
     std::pair<int, int> Selection(int id) const;
     // Presses the upper (or lower) arrow of an up-down control with the mouse.
     void PressArrow(int id, bool upper) const;
-    // The texts and ids of a combo box's or list box's entries.
-    std::vector<std::string> ComboTexts(int id) const;
+    // The texts of a combo box's (or a list box's) entries.
+    std::vector<std::string> ComboTexts(int id, bool listBox = false) const;
     int ComboSelection(int id) const { return static_cast<int>(SendMessageA(Item(id), CB_GETCURSEL, 0, 0)); }
-    std::string ComboSelectedText(int id) const;
-    std::vector<std::string> ListTexts(int id) const;
 
     // Runs the action; every message box it shows is read and closed with its first button.
     // Returns the texts of the boxes, in order.
-    template <typename Action>
-    std::vector<std::string> AnsweringBoxes(Action action)
-    {
-        m_boxes.clear();
-        {
-            BoxAnswerer answer(&m_boxes);
-            action();
-        }
-        return m_boxes;
-    }
+    std::vector<std::string> AnsweringBoxes(const std::function<void()>& action);
 
     int m_nBeeps = 0;
+    std::vector<std::string> m_started;  // programs started: "command line show"
     std::vector<std::pair<UINT, ULONG_PTR>> m_help;
     FAXHOSTWND m_host = {};
 
 private:
-    // Answers every message box shown while alive (a WH_CBT hook, box after box).
-    class BoxAnswerer {
-    public:
-        explicit BoxAnswerer(std::vector<std::string>* texts);
-        ~BoxAnswerer();
-
-    private:
-        static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
-        HHOOK m_hook;
-    };
-
     std::unique_ptr<CFaxSetupSheet> m_sheet;
-    std::vector<std::string> m_boxes;
     CWinApp* m_app = nullptr;
     BOOL m_savedDisplayStatus = 0;
     BOOL m_savedNotify = 0;

@@ -1,81 +1,54 @@
 // The Fax Setup sheet as a whole: its caption, its five pages in order with the engine handle,
-// no Apply button, one help context from every page, and pages whose labels fit their
-// controls without controls lying over each other.
+// no Apply button, one help context from every page, pages whose controls lie within the page
+// and not over each other, and every stored setting shown by its control and stored back on OK.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-#include <vector>
-
-#include "res/resource.h"
+#include "settings/settings_store.h"
 #include "setup_sheet_support.h"
 
 using namespace testsupport;
 
 namespace {
-struct Control {
-    HWND window;
+// A setting as the registry holds it: "-" missing, "#n" a number, anything else a text.
+void Store(const char* name, const std::string& value)
+{
+    if (value[0] == '#')
+        WriteSettingNumber(name, std::stoul(value.substr(1)));
+    else if (value != "-")
+        WriteSettingText(name, value);
+}
+
+std::string Stored(const char* name)
+{
+    const DWORD value = ReadSettingNumber(name, 0xDEAD);
+    return value == 0xDEAD ? ReadSettingText(name, 256, "-") : "#" + std::to_string(value);
+}
+
+// Stored before the sheet opens; shown as a text, or "[x]" / "[ ]" for a check box or radio
+// button; entered by typing after clearing the edit, or "click" (empty: left alone); written
+// on OK; and a control whose enabled state follows the change ("on"/"off" before and after).
+struct Field {
+    int page;
+    const char* setting;
+    std::string stored;
     int id;
-    std::string className;
-    std::string text;
-    LONG style;
-    RECT rect;  // in the page's client coordinates
+    std::string shown, enter, written;
+    int dependent = 0;
+    const char* enabledBeforeAfter = "";
 };
-
-std::vector<Control> PageControls(HWND page)
-{
-    std::vector<Control> controls;
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        Control control;
-        control.window = child;
-        control.id = GetDlgCtrlID(child);
-        char className[64] = {};
-        GetClassNameA(child, className, sizeof className);
-        control.className = className;
-        control.text = WindowText(child);
-        control.style = GetWindowLongA(child, GWL_STYLE);
-        GetWindowRect(child, &control.rect);
-        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&control.rect), 2);
-        controls.push_back(control);
-    }
-    return controls;
-}
-
-bool IsButtonKind(const Control& control, LONG kind) { return (control.style & BS_TYPEMASK) == kind; }
-bool IsGroupBox(const Control& control)
-{
-    return lstrcmpiA(control.className.c_str(), "Button") == 0 && IsButtonKind(control, BS_GROUPBOX);
-}
-
-// The size of a control's text in its own font, mnemonic markers left out.
-SIZE TextExtent(const Control& control)
-{
-    HDC dc = GetDC(control.window);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control.window, WM_GETFONT, 0, 0)));
-    RECT rect = {0, 0, 0, 0};
-    DrawTextA(dc, control.text.c_str(), -1, &rect, DT_CALCRECT | DT_SINGLELINE);
-    SelectObject(dc, old);
-    ReleaseDC(control.window, dc);
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-// The room a control leaves its text: a check box's box, a button's edges, a group box's
-// frame, a static's whole width.
-LONG TextRoom(const Control& control)
-{
-    const LONG width = control.rect.right - control.rect.left;
-    if (lstrcmpiA(control.className.c_str(), "Button") != 0)
-        return width;
-    if (IsGroupBox(control))
-        return width - 16;
-    const LONG kind = control.style & BS_TYPEMASK;
-    if (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX || kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON)
-        return width - GetSystemMetrics(SM_CXMENUCHECK) - 4;
-    return width - 8;
-}
 }  // namespace
 
-class SetupSheetFrameTest : public SetupSheetTest {};
+class SetupSheetFrameTest : public SetupSheetTest {
+protected:
+    std::string Shown(int id) const
+    {
+        char className[16] = {};
+        GetClassNameA(Item(id), className, sizeof className);
+        return lstrcmpiA(className, "Button") == 0 ? (Checked(id) ? "[x]" : "[ ]") : Text(id);
+    }
+    std::string OnOff(int id) const { return Enabled(id) ? "on" : "off"; }
+};
 
 TEST_F(SetupSheetFrameTest, FivePagesInOrderWithTheEngineAndNoApply)
 {
@@ -85,8 +58,7 @@ TEST_F(SetupSheetFrameTest, FivePagesInOrderWithTheEngineAndNoApply)
     std::vector<std::string> titles;
     for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
         char title[64] = {};
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
+        TCITEMA item = {TCIF_TEXT};
         item.pszText = title;
         item.cchTextMax = sizeof title;
         SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
@@ -97,18 +69,32 @@ TEST_F(SetupSheetFrameTest, FivePagesInOrderWithTheEngineAndNoApply)
         EXPECT_EQ(0x4711u, static_cast<CFaxSetupPage*>(Sheet().GetPage(i))->m_hFaxEngine) << i;
     HWND apply = GetDlgItem(Sheet().m_hWnd, 0x3021);
     EXPECT_TRUE(!apply || !IsWindowVisible(apply));
-    HWND help = GetDlgItem(Sheet().m_hWnd, IDHELP);
-    ASSERT_NE(nullptr, help);
-    EXPECT_TRUE(IsWindowVisible(help));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(Sheet().m_hWnd, IDHELP)));
     EXPECT_EQ(GetWindow(Sheet().m_hWnd, GW_OWNER), m_host.hWnd);
-}
 
-TEST_F(SetupSheetFrameTest, HelpOpensTheSetupContextFromEveryPage)
-{
-    Open(kSetupPageGeneral);
+    // Help from every page opens the one setup context; controls lie within their page and
+    // not over each other (group boxes aside).
     for (int page = 0; page < 5; ++page) {
         ASSERT_TRUE(SwitchTo(page)) << page;
         Sheet().PressButton(PSBTN_HELP);
+        RECT pageRect = {};
+        GetClientRect(Page(), &pageRect);
+        std::vector<std::pair<RECT, HWND>> placed;
+        for (HWND child = GetWindow(Page(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT rect = {}, overlap = {}, inside = {};
+            GetWindowRect(child, &rect);
+            MapWindowPoints(nullptr, Page(), reinterpret_cast<POINT*>(&rect), 2);
+            const std::string where = std::to_string(page) + ": " + WindowText(child);
+            EXPECT_TRUE(IntersectRect(&inside, &rect, &pageRect) && EqualRect(&inside, &rect)) << where;
+            char className[16] = {};
+            GetClassNameA(child, className, sizeof className);
+            if (lstrcmpiA(className, "Button") == 0 && (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)
+                continue;
+            for (const auto& other : placed)
+                EXPECT_FALSE(IntersectRect(&overlap, &rect, &other.first)) << where << " / " << WindowText(other.second);
+            placed.emplace_back(rect, child);
+        }
+        EXPECT_GE(placed.size(), 8u) << page;
     }
     ASSERT_EQ(5u, m_help.size());
     for (const auto& request : m_help)
@@ -116,36 +102,94 @@ TEST_F(SetupSheetFrameTest, HelpOpensTheSetupContextFromEveryPage)
     CloseWithCancel();
 }
 
-TEST_F(SetupSheetFrameTest, EveryLabelFitsAndNoControlsOverlap)
+TEST_F(SetupSheetFrameTest, EverySettingIsShownByItsControlAndStoredBackOnOk)
+{
+    const int G = kSetupPageGeneral, D = kSetupPageDialing, H = kSetupPageHeader, L = kSetupPageLogSetup;
+    const std::string n30(30, '7'), x20(20, 'x');
+    const Field fields[] = {
+        {G, kSenderName, "-", IDC_GEN_NAME, "", std::string(40, '7'), n30},
+        {G, kSenderName, "Ada Byron", IDC_GEN_NAME, "Ada Byron", "", "Ada Byron"},
+        {G, kSenderName, "#42", IDC_GEN_NAME, "", "Grace Hopper", "Grace Hopper"},  // not a text
+        {G, kSenderPhone, "-", IDC_GEN_PHONE, "", std::string(40, '7'), n30},
+        {G, kSenderCompany, "-", IDC_GEN_COMPANY, "", std::string(40, '7'), n30},
+        {G, kSenderFax, "-", IDC_GEN_FAX, "", std::string(40, '7'), n30},
+        {G, kSenderFaxId, "-", IDC_GEN_FAXID, "", std::string(25, '7'), std::string(20, '7')},
+        {G, kOffpeakStart, "-", IDC_GEN_FROM, LocaleTime(20, 0), "", LocaleTime(20, 0)},
+        {G, kOffpeakStart, LocaleTime(21, 30), IDC_GEN_FROM, LocaleTime(21, 30), "", LocaleTime(21, 30)},
+        {G, kOffpeakStart, "soon", IDC_GEN_FROM, LocaleTime(20, 0), "", LocaleTime(20, 0)},
+        {G, kOffpeakStop, "-", IDC_GEN_TO, LocaleTime(7, 0), LocaleTime(6, 45), LocaleTime(6, 45)},
+        {G, kOffpeakStop, std::string(200, '9'), IDC_GEN_TO, LocaleTime(7, 0), "", LocaleTime(7, 0)},
+        {G, kEnableOffpeak, "-", IDC_GEN_ENABLEOFFPEAK, "[ ]", "click", "#1", IDC_GEN_FROM, "off on"},
+        {G, kEnableOffpeak, "#1", IDC_GEN_ENABLEOFFPEAK, "[x]", "click", "#0", IDC_GEN_AFTEROFFPEAK, "on off"},
+        {G, kEnableOffpeak, "-", IDC_GEN_ENABLEOFFPEAK, "[ ]", "click", "#1", IDC_GEN_TOSPIN, "off on"},
+        {G, kAfterOffpeak, "-", IDC_GEN_AFTEROFFPEAK, "[x]", "", "#1"},
+        {G, kAfterOffpeak, "#0", IDC_GEN_AFTEROFFPEAK, "[ ]", "click", "#1"},
+        {G, kDisplayStatus, "-", IDC_GEN_DISPLAYSTATUS, "[x]", "click", "#0"},
+        {G, kNotifyOnCompletion, "-", IDC_GEN_NOTIFY, "[ ]", "", "#0"},
+        {G, kNotifyOnCompletion, "#1", IDC_GEN_NOTIFY, "[x]", "click", "#0"},
+        {D, kDialRetries, "-", IDC_DIAL_RETRIES, "2", "", "#2"},
+        {D, kDialRetries, "#5", IDC_DIAL_RETRIES, "5", "10", "#10"},
+        {D, kRetryDelay, "-", IDC_DIAL_DELAY, "90", "0", "#0"},
+        {D, kRetryDelay, "#240", IDC_DIAL_DELAY, "240", "", "#240"},
+        {D, kDetectDialTone, "-", IDC_DIAL_DETECTDIALTONE, "[x]", "", "#1"},
+        {D, kDetectDialTone, "#0", IDC_DIAL_DETECTDIALTONE, "[ ]", "click", "#1"},
+        {D, kDetectBusyTone, "-", IDC_DIAL_DETECTBUSY, "[x]", "click", "#0"},
+        {D, kToneDialing, "-", IDC_DIAL_TONE, "[x]", "", "#1"},
+        {D, kToneDialing, "-", IDC_DIAL_PULSE, "[ ]", "click", "#0"},
+        {D, kToneDialing, "#0", IDC_DIAL_TONE, "[ ]", "click", "#1"},
+        {D, kToneDialing, "#0", IDC_DIAL_PULSE, "[x]", "", "#0"},
+        {H, kHeaderLeft, "-", IDC_HEADER_LEFT, "From:@S @X To:@R", "", "From:@S @X To:@R"},
+        {H, kHeaderLeft, "", IDC_HEADER_LEFT, "", std::string(25, 'x'), x20},
+        {H, kHeaderCenter, "-", IDC_HEADER_CENTER, "Date:@D Time @T", "", "Date:@D Time @T"},
+        {H, kHeaderCenter, "Fax from @Y", IDC_HEADER_CENTER, "Fax from @Y", "@D @T", "@D @T"},
+        {H, kHeaderRight, "-", IDC_HEADER_RIGHT, "Page @P of @N", std::string(25, 'x'), x20},
+        {H, kHeaderRight, std::string(21, 'R'), IDC_HEADER_RIGHT, "Page @P of @N", "", "Page @P of @N"},
+        {L, kKeepAfterSend, "-", IDC_LOGSET_KEEP, "[x]", "", "#1"},
+        {L, kKeepPages, "-", IDC_LOGSET_KEEP, "[x]", "click", "#0"},
+        {L, kDeleteSentFaxes, "-", IDC_LOGSET_DELETESENT, "[x]", "", "#1", IDC_LOGSET_SENTDAYS, "on on"},
+        {L, kDeleteSentFaxes, "#0", IDC_LOGSET_DELETESENT, "[ ]", "click", "#1", IDC_LOGSET_SENTDAYS, "off on"},
+        {L, kDeleteReceivedFaxes, "-", IDC_LOGSET_DELETERECV, "[ ]", "", "#0", IDC_LOGSET_RECVDAYS, "off off"},
+        {L, kDeleteReceivedFaxes, "#1", IDC_LOGSET_DELETERECV, "[x]", "click", "#0", IDC_LOGSET_RECVDAYS, "on off"},
+        {L, kDeleteSentDays, "-", IDC_LOGSET_SENTDAYS, "30", "366", "#366"},
+        {L, kDeleteRecvDays, "-", IDC_LOGSET_RECVDAYS, "30", "", "#30"},
+        {L, kDeleteRecvDays, "#90", IDC_LOGSET_RECVDAYS, "90", "1", "#1"},
+        {L, kConfirmDeletes, "-", IDC_LOGSET_CONFIRM, "[x]", "click", "#0"},
+    };
+    for (const Field& f : fields) {
+        DeleteRegistryTree(HKEY_CURRENT_USER, kSuiteKey);
+        ASSERT_EQ(1, InitQORegistryKey());
+        Store(f.setting, f.stored);
+        Open(static_cast<UINT>(f.page));
+        std::string seen = Shown(f.id);
+        std::string enabled = f.dependent ? OnOff(f.dependent) : "";
+        if (f.enter == "click") {
+            Click(f.id);
+        } else if (!f.enter.empty()) {
+            SetText(f.id, "");
+            Type(f.id, f.enter);
+        }
+        if (f.dependent)
+            enabled += " " + OnOff(f.dependent);
+        CloseWithOk();
+        ASSERT_TRUE(Closed()) << f.setting;
+        const std::string written = Stored(f.setting);
+        EXPECT_EQ(f.shown + " | " + f.enabledBeforeAfter + " | " + f.written, seen + " | " + enabled + " | " + written)
+            << f.setting << " stored as " << f.stored;
+    }
+}
+
+TEST_F(SetupSheetFrameTest, CancelStoresNothingFromAnyPage)
 {
     Open(kSetupPageGeneral);
-    for (int page = 0; page < 5; ++page) {
-        ASSERT_TRUE(SwitchTo(page)) << page;
-        RECT pageRect = {};
-        GetClientRect(Page(), &pageRect);
-        const std::vector<Control> controls = PageControls(Page());
-        EXPECT_GE(controls.size(), 10u) << page;
-        for (const Control& control : controls) {
-            const std::string where = "page " + std::to_string(page) + ", \"" + control.text + "\" (" +
-                                      std::to_string(control.id) + ")";
-            EXPECT_GE(control.rect.left, 0) << where;
-            EXPECT_GE(control.rect.top, 0) << where;
-            EXPECT_LE(control.rect.right, pageRect.right) << where;
-            EXPECT_LE(control.rect.bottom, pageRect.bottom) << where;
-            const bool labelled = control.className == "Static" || control.className == "Button";
-            if (labelled && !control.text.empty()) {
-                const SIZE text = TextExtent(control);
-                EXPECT_LE(text.cx, TextRoom(control)) << where;
-                EXPECT_LE(text.cy, control.rect.bottom - control.rect.top) << where;
-            }
-            if (IsGroupBox(control))
-                continue;
-            for (const Control& other : controls) {
-                RECT overlap = {};
-                if (&other != &control && !IsGroupBox(other) && IntersectRect(&overlap, &control.rect, &other.rect))
-                    ADD_FAILURE() << where << " lies over \"" << other.text << "\" (" << other.id << ")";
-            }
-        }
-    }
+    SetText(IDC_GEN_NAME, "Nobody");
+    ASSERT_TRUE(SwitchTo(kSetupPageDialing));
+    Click(IDC_DIAL_PULSE);
+    ASSERT_TRUE(SwitchTo(kSetupPageHeader));
+    Click(IDC_HEADER_RESTORE);
+    ASSERT_TRUE(SwitchTo(kSetupPageLogSetup));
+    Click(IDC_LOGSET_CONFIRM);
     CloseWithCancel();
+    ASSERT_TRUE(Closed());
+    for (const char* name : {kSenderName, kToneDialing, kHeaderLeft, kConfirmDeletes, kOffpeakStart, kDialRetries})
+        EXPECT_EQ("-", Stored(name)) << name;
 }
