@@ -94,24 +94,4 @@ std::string ListCell(HWND dialog, int listId, int row, int column)
     return text;
 }
 
-void SelectListRow(HWND dialog, int listId, int row)
-{
-    LVITEMA item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendDlgItemMessageA(dialog, listId, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-}
-
-std::string ComboSelectionText(HWND dialog, int comboId)
-{
-    LRESULT index = SendDlgItemMessageA(dialog, comboId, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR)
-        return std::string();
-    char text[256] = {};
-    if (SendDlgItemMessageA(dialog, comboId, CB_GETLBTEXTLEN, index, 0) >= static_cast<LRESULT>(sizeof text))
-        return std::string();
-    SendDlgItemMessageA(dialog, comboId, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 }  // namespace standintest

@@ -43,7 +43,5 @@ void SetControlText(HWND dialog, int id, const std::string& text);
 void PostClick(HWND dialog, int id);
 int ListRowCount(HWND dialog, int listId);
 std::string ListCell(HWND dialog, int listId, int row, int column);
-void SelectListRow(HWND dialog, int listId, int row);
-std::string ComboSelectionText(HWND dialog, int comboId);
 
 }  // namespace standintest

@@ -63,25 +63,7 @@ std::string ReadFileBytes(const std::string& path);
 bool PathExists(const std::string& path);
 void RemoveTree(const std::string& path);
 
-// Dispatches waiting messages until the condition holds or the time runs out (bounded; no
-// fixed sleeps). Returns the condition's last value.
-template <typename Condition>
-bool PumpUntil(Condition condition, DWORD timeoutMs = 2000)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (condition())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
+// Dispatches the messages waiting on this thread.
 void PumpPending();
 
 // Runs an action on the first window that becomes active on this thread while alive
