@@ -231,11 +231,6 @@ DWORD LogPagesTest::AddReceived(const char* name, const char* fax, const char* d
         "FaxStandInAddReceived")(m_engine, name, fax, document, pages, flags);
 }
 
-DWORD LogPagesTest::CallCount(const char* call) const
-{
-    return EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInCallCount")(call);
-}
-
 bool LogPagesTest::EngineJob(DWORD jobId, SEND_FAX& record, std::string* userDefined) const
 {
     CEngineMemory<SEND_FAX> found;
