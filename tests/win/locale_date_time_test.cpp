@@ -129,8 +129,6 @@ TEST_F(LocaleDateTimeTest, DateTextsAreCheckedAndRewrittenInTheOrdersFormOrRepla
 }
 
 namespace {
-void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
 // Presses a spin's upper or lower arrow with the mouse, as the user does, and returns the
 // text and selection of its edit.
 std::string PressSpin(HWND dialog, int spinId, int editId, bool up)
@@ -177,7 +175,8 @@ TEST_F(ScheduleDialogTest, AnImpossibleTimeOrDateIsRefusedReplacedAndFocusedSoTh
                          {IDC_SCHED_TIME,
                           [&](HWND dialog) {
                               seen.push_back(GetFocus() == GetDlgItem(dialog, IDC_SCHED_TIME) ? "time focused" : "");
-                              Click(dialog, IDC_SCHED_SENDNOW);  // the texts are checked whatever the choice
+                              // The texts are checked whatever the choice.
+                              SendDlgItemMessageA(dialog, IDC_SCHED_SENDNOW, BM_CLICK, 0, 0);
                               SetControlText(dialog, IDC_SCHED_DATE, "29/02/2023");
                               PostClick(dialog, IDOK);
                           }},
