@@ -34,10 +34,7 @@ protected:
         LogPagesTest::TearDown();
     }
     template <typename T>
-    T Export(const char* name) const
-    {
-        return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
-    }
+    static T Export(const char* name) { return LoadedLibraryCall<T>("RWFaxDlg.dll", name); }
     // Ages the logs as the export does, by the test's clock.
     void Refresh() { RefreshFaxLogs(&m_host, m_engine); }
     static int RowCount(HWND sheet)

@@ -1,9 +1,5 @@
-// The log pages where the list and the engine change under the user's hands: which actions
-// each row's status allows, wherever the Status column stands; entries the engine lost;
-// rows that come and go while Delete asks; logs longer than the engine's 16-bit count, and
-// an engine that never ends its blocks. How the pages read the logs (the order of the kinds
-// and entries, status texts, dates of held jobs, receptions in progress, change reports),
-// and the receive page's own actions: showing, deleting and forwarding received faxes.
+// The log pages while the list and the engine change under the user's hands, how they read
+// the logs, and the receive page's own actions.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -66,8 +62,6 @@ protected:
     }
 };
 
-class LogReadingTest : public LogPagesTest {};
-
 class RecvLogPageTest : public LogPagesTest {
 protected:
     // The engine's copy of a received fax's document.
@@ -76,13 +70,6 @@ protected:
         char name[40];
         std::snprintf(name, sizeof name, "\\Received\\R%08u.tif", static_cast<unsigned>(jobId));
         return StoreFolder() + name;
-    }
-    // The host's name of it, without extension.
-    static std::string InboxName(DWORD jobId)
-    {
-        char name[32];
-        std::snprintf(name, sizeof name, "\\R%08u", static_cast<unsigned>(jobId));
-        return g_strInboxDir + name;
     }
 };
 
@@ -99,8 +86,10 @@ TEST_F(LogPageCasesTest, TheSendPageGoesByEachRowsStatusWhereverTheStatusColumnS
         HWND page = PageWithStatusIn(statusColumn, true);
         ASSERT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold", "Pending"}),
                   Column(page, statusColumn));
+        // Row 4 starts being sent: its new row is not selected, nor offered for holding.
+        SelectRows(page, {4});
+        ReportSendEntry(9, FAXLOG_SENDING, "Busy", "C:\\Out\\C3.fmf");
         EXPECT_EQ("00000", Buttons(page, kSendButtons));
-        ReportSendEntry(9, FAXLOG_SENDING, "Busy", "C:\\Out\\C3.fmf");  // row 4, now being sent
         // Resend, Reschedule, Hold, Release, Delete
         ExpectButtons(page,
                       {{{0}, "10001"}, {{1}, "10001"}, {{2}, "01101"}, {{3}, "01011"}, {{2, 3}, "00001"},
@@ -127,13 +116,21 @@ TEST_F(LogPageCasesTest, TheSendPageGoesByEachRowsStatusWhereverTheStatusColumnS
 
 TEST_F(LogPageCasesTest, TheReceivePageGoesByEachRowsStatusWhereverTheStatusColumnStands)
 {
+    SetNow(2025, 3, 10, 8, 15, 0);
     AddReceived("One", "555 0100", nullptr, 1, 0);
     AddReceived("Two", "555 0101", nullptr, 2, 0);
     AddReceived("Broken", "555 0102", nullptr, 1, FAXRECEIVE_FAILED);
     AddReceived("Coming", "555 0103", nullptr, 3, FAXRECEIVE_IN_PROGRESS);
+    RunEngine(1);  // one page of the reception in progress arrives
+    const std::string day = LocalDate(2025, 3, 10), time = LocalTime(8, 15, 0);
     for (int statusColumn : {0, 6}) {
         HWND page = PageWithStatusIn(statusColumn, false);
         ASSERT_EQ((std::vector<std::string>{"Complete", "Complete", "Error", "Receiving"}), Column(page, statusColumn));
+        // A reception in progress shows its pages so far; a received fax has no company.
+        if (statusColumn == 0) {
+            EXPECT_EQ((std::vector<std::string>{"Receiving", day, time, "1", "Coming", "", "555 0103"}), Rows(page)[3]);
+            EXPECT_EQ((std::vector<std::string>{"1", "2", "1", "1"}), Column(page, 3));
+        }
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_RECVLOG_PRINT)));
         // Forward, Delete
         ExpectButtons(page, {{{}, "00"}, {{0}, "11"}, {{0, 1}, "01"}, {{0, 2}, "01"}, {{3}, "00"}, {{1, 3}, "00"}},
@@ -232,21 +229,7 @@ TEST_F(LogPageCasesTest, EveryEntryOfALongLogIsShownAndAnEngineThatNeverEndsIsLe
     }
 }
 
-TEST_F(LogPageCasesTest, AChangedEntryTakesItsRowsPlaceAsANewRowThatIsNotSelected)
-{
-    WriteJobs({Job(1, FAXLOG_SENT, "Sent"), Job(2, FAXLOG_WAITING, "Pending"), Job(3, FAXLOG_WAITING, "Later")});
-    OpenSheet();
-    HWND page = SendPage();
-    SelectRows(page, {1});
-    ASSERT_EQ("01101", Buttons(page, kSendButtons));
-    // The engine starts the selected job: it must not be offered for holding any more.
-    ReportSendEntry(2, FAXLOG_SENDING, "Pending");
-    EXPECT_EQ((std::vector<std::string>{"Complete", "Sending", "Pending"}), Column(page, 0));
-    EXPECT_EQ(-1, ListView_GetNextItem(List(page), -1, LVNI_SELECTED));
-    EXPECT_EQ("00000", Buttons(page, kSendButtons));
-}
-
-TEST_F(LogReadingTest, SendLogListsFailedSentWaitingAndSendingJobsInThatOrder)
+TEST_F(LogPagesTest, SendLogListsFailedSentWaitingAndSendingJobsInThatOrder)
 {
     LogJob sent = Job(1, FAXLOG_SENT, "Sent");
     sent.totalPages = 4;
@@ -275,22 +258,7 @@ TEST_F(LogReadingTest, SendLogListsFailedSentWaitingAndSendingJobsInThatOrder)
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_SENDLOG_PRINT)));
 }
 
-TEST_F(LogReadingTest, AReceptionInProgressShowsReceivingItsPagesSoFarAndNoCompany)
-{
-    SetNow(2025, 3, 10, 8, 15, 0);
-    AddReceived("Done", "555 0200", nullptr, 3, 0);
-    AddReceived("Broken", "555 0201", nullptr, 2, FAXRECEIVE_FAILED);
-    AddReceived("Coming", "555 0202", nullptr, 5, FAXRECEIVE_IN_PROGRESS);
-    RunEngine(1);  // one page of the reception in progress arrives
-    OpenSheet();
-    EXPECT_EQ((std::vector<std::vector<std::string>>{
-                  {"Complete", LocalDate(2025, 3, 10), LocalTime(8, 15, 0), "3", "Done", "", "555 0200"},
-                  {"Error", LocalDate(2025, 3, 10), LocalTime(8, 15, 0), "2", "Broken", "", "555 0201"},
-                  {"Receiving", LocalDate(2025, 3, 10), LocalTime(8, 15, 0), "1", "Coming", "", "555 0202"}}),
-              Rows(RecvPage()));
-}
-
-TEST_F(LogReadingTest, ChangeReportsReplaceRowsInPlaceAddNewOnesAndRemoveGoneOnes)
+TEST_F(LogPagesTest, ChangeReportsReplaceRowsInPlaceAddNewOnesAndRemoveGoneOnes)
 {
     WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_SENT, "Two"), Job(6, FAXLOG_RECEIVED, "In")});
     OpenSheet();
@@ -337,7 +305,7 @@ TEST_F(LogReadingTest, ChangeReportsReplaceRowsInPlaceAddNewOnesAndRemoveGoneOne
     }
 }
 
-TEST_F(LogReadingTest, ReportsBeforeTheSendPageWasShownWaitForItToReadTheLog)
+TEST_F(LogPagesTest, ReportsBeforeTheSendPageWasShownWaitForItToReadTheLog)
 {
     WriteJobs({Job(1, FAXLOG_SENT, "One")});
     OpenSheet();
@@ -346,7 +314,7 @@ TEST_F(LogReadingTest, ReportsBeforeTheSendPageWasShownWaitForItToReadTheLog)
     EXPECT_EQ((std::vector<std::string>{"One"}), Column(SendPage(), 4));
 }
 
-TEST_F(LogReadingTest, AnEngineThatRefusesTheLogsLeavesTheListsEmpty)
+TEST_F(LogPagesTest, AnEngineThatRefusesTheLogsLeavesTheListsEmpty)
 {
     WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_RECEIVED, "Two")});
     const FAXENGINE opened = m_engine;
@@ -357,7 +325,7 @@ TEST_F(LogReadingTest, AnEngineThatRefusesTheLogsLeavesTheListsEmpty)
     m_engine = opened;
 }
 
-TEST_F(LogReadingTest, AReportWithAnImpossibleDateAndAnOverlongNameStillGetsItsRow)
+TEST_F(LogPagesTest, AReportWithAnImpossibleDateAndAnOverlongNameStillGetsItsRow)
 {
     OpenSheet();
     HWND page = SendPage();
@@ -384,8 +352,8 @@ TEST_F(RecvLogPageTest, ADoubleClickShowsAReceivedFaxAndDeleteTakesItsDocument)
     auto boxes = ClickAnswering(page, IDC_RECVLOG_DELETE, IDOK);
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ("Are you sure you want to delete the selected log?", boxes[0].text);
-    EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_VIEW, InboxName(first) + ".qoi"},
-                                        {WM_FAXDOC_REMOVED, InboxName(second)}}),
+    EXPECT_EQ((std::vector<HostRequest>{{WM_FAXDOC_VIEW, g_strInboxDir + "\\R00000001.qoi"},
+                                        {WM_FAXDOC_REMOVED, g_strInboxDir + "\\R00000002"}}),
               m_requests);
     EXPECT_EQ((std::vector<std::string>{"First"}), Column(page, 4));
     EXPECT_FALSE(PathExists(StoredDocument(second)));

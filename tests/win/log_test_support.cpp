@@ -7,6 +7,7 @@
 #include "engine/engine_memory.h"
 #include "host/fax_app.h"
 #include "host/fax_folders.h"
+#include "locale_support.h"
 #include "send/locale_date_time.h"
 #include "send/send_schedule.h"
 
@@ -22,13 +23,6 @@ template <typename T>
 T EngineCall(const char* name)
 {
     return LoadedLibraryCall<T>("VOVADO32.dll", name);
-}
-
-SYSTEMTIME MakeTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    SYSTEMTIME time = {static_cast<WORD>(year), static_cast<WORD>(month), 0, static_cast<WORD>(day),
-                       static_cast<WORD>(hour), static_cast<WORD>(minute), static_cast<WORD>(second), 0};
-    return time;
 }
 
 SYSTEMTIME g_now;
@@ -83,7 +77,7 @@ LogJob At(LogJob job, int year, int month, int day, int hour, int minute, int se
 
 std::string LocalDate(int year, int month, int day)
 {
-    const SYSTEMTIME date = MakeTime(year, month, day);
+    const SYSTEMTIME date = MakeTime(WORD(year), WORD(month), WORD(day));
     char text[80] = {};
     FormatLocalDate(&date, nullptr, text, sizeof text);
     return text;
@@ -91,7 +85,7 @@ std::string LocalDate(int year, int month, int day)
 
 std::string LocalTime(int hour, int minute, int second)
 {
-    const SYSTEMTIME time = MakeTime(2025, 1, 1, hour, minute, second);
+    const SYSTEMTIME time = MakeTime(2025, 1, 1, WORD(hour), WORD(minute), WORD(second));
     char text[80] = {};
     FormatLocalTime(&time, text, sizeof text);
     return text;
@@ -162,7 +156,7 @@ void LogPagesTest::WriteJobs(const std::vector<LogJob>& jobs)
 
 void LogPagesTest::SetNow(int year, int month, int day, int hour, int minute, int second)
 {
-    g_now = MakeTime(year, month, day, hour, minute, second);
+    g_now = MakeTime(WORD(year), WORD(month), WORD(day), WORD(hour), WORD(minute), WORD(second));
     SetSendClock(&FixedNow);
     EngineCall<void(WINAPI*)(const SYSTEMTIME*)>("FaxStandInSetClock")(&g_now);
 }
@@ -229,11 +223,6 @@ DWORD LogPagesTest::AddReceived(const char* name, const char* fax, const char* d
 {
     return EngineCall<DWORD(WINAPI*)(FAXENGINE, const char*, const char*, const char*, SHORT, DWORD)>(
         "FaxStandInAddReceived")(m_engine, name, fax, document, pages, flags);
-}
-
-DWORD LogPagesTest::CallCount(const char* call) const
-{
-    return EngineCall<DWORD(WINAPI*)(const char*)>("FaxStandInCallCount")(call);
 }
 
 bool LogPagesTest::EngineJob(DWORD jobId, SEND_FAX& record, std::string* userDefined) const

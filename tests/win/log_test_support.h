@@ -109,7 +109,6 @@ protected:
 
     // The engine's calls that only the stand-in has.
     DWORD AddReceived(const char* name, const char* fax, const char* document, SHORT pages, DWORD flags);
-    DWORD CallCount(const char* call) const;
     // The engine's copy of a job; false when it has none.
     bool EngineJob(DWORD jobId, SEND_FAX& record, std::string* userDefined = nullptr) const;
     // Those of the jobs the engine still has.
