@@ -1,22 +1,9 @@
-// The rules of the setup pages: forwarding targets, pending
-// answering-mode changes, dialing spins, and modem texts as the system registry holds them.
+// The rules of the setup pages: pending answering-mode changes, dialing spins, and modem texts as the system registry holds them.
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "setup/setup_rules.h"
-
-TEST(ForwardTargets, EveryEntryMapsBackAndNumbersPastTheListSelectNothing)
-{
-    for (int index = 0; index < kForwardListCount; ++index) {
-        ForwardTarget target = ForwardTargetFromIndex(index);
-        EXPECT_EQ(index < 100 ? kForwardSpeedDial : kForwardRapidDial, target.type) << index;
-        EXPECT_EQ(index, ForwardIndexFromTarget(target.type, target.number)) << index;
-    }
-    EXPECT_EQ(104, ForwardIndexFromTarget(0, 5));  // any type other than speed dial is rapid dial
-    EXPECT_GE(ForwardIndexFromTarget(kForwardSpeedDial, 4000000000u), kForwardListCount);
-    EXPECT_GE(ForwardIndexFromTarget(kForwardRapidDial, 4000000000u), kForwardListCount);
-}
 
 TEST(AnswerModeChange, PendingUnlessOneModeTookOverFromTheOther)
 {

@@ -61,7 +61,6 @@ std::string CountryKey(DWORD id)
 }
 
 DWORD WINAPI Windows95Version() { return 0xC0000004; }
-DWORD WINAPI Windows98Version() { return 0xC0000A04; }
 DWORD WINAPI Win32sVersion() { return 0x80000003; }
 
 std::string TelephonIniPath()
@@ -167,23 +166,6 @@ TEST_F(DialingRulesTest, WithoutAUsableLocationTheNumberIsDialedAsEntered)
     EXPECT_EQ(0, rules.TranslateNumber("(212) 555-1212"));
     EXPECT_EQ("(212) 555-1212 0 425 7700", std::string(rules.m_szResult) + " " + std::to_string(rules.m_bLoaded) + " " +
                                                rules.m_szAreaCode + " " + std::to_string(rules.m_nCountryId));
-    // Long numbers handed back are cut to fit.
-    EXPECT_EQ(0, rules.TranslateNumber(std::string(120, '5').c_str()));
-    EXPECT_EQ(std::string(79, '5'), rules.m_szResult);
-}
-
-TEST_F(DialingRulesTest, AFailedLoadIsTriedAgainAndASuccessfulOneIsKept)
-{
-    CDialingRules rules;
-    EXPECT_EQ(0, rules.TranslateNumber("(212) 555-1212"));
-    WriteExample(kDialingExamples[0]);
-    EXPECT_EQ(1, rules.TranslateNumber("(212) 555-1212"));
-    EXPECT_STREQ("12125551212", rules.m_szResult);
-    // A location changed while the object lives is not seen by it.
-    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "AreaCode", "212");
-    EXPECT_EQ(1, rules.TranslateNumber("(212) 555-1212"));
-    EXPECT_STREQ("12125551212", rules.m_szResult);
-    ExpectDialed({{"(212) 555-1212", "5551212"}});
 }
 
 TEST_F(DialingRulesTest, MalformedLocationValuesLeaveTheirFieldsAsTheyWere)
@@ -229,9 +211,8 @@ TEST_F(DialingRulesTest, TelephonIniIsReadOnlyOnTheWindows95Family)
         // Windows NT family (what Wine reports) and Win32s never read the file.
         {nullptr, office, {{"(212) 555-1212", nullptr}}},
         {&Win32sVersion, office, {{"(212) 555-1212", nullptr}}},
-        // Windows 95 and 98: the location of the file, the rules of the United States by default.
+        // Windows 95: the location of the file, the rules of the United States by default.
         {&Windows95Version, office, {{"555-1212", "*70,9,5551212"}, {"(212) 555-1212", "*70,8,12125551212"}}},
-        {&Windows98Version, office, {{"555-1212", "*70,9,5551212"}}},
         {&Windows95Version, "", {{"555-1212", nullptr}}},
         {&Windows95Version,
          "[Locations]\r\nCurrentLocation=0,2\r\n" + paris +

@@ -1,7 +1,5 @@
 #include "modem_test_support.h"
 
-#include <cstdio>
-
 #include "RWFaxDlg.h"
 #include "setup/engine_device_switch.h"
 #include "setup/modem_set_page.h"
@@ -16,12 +14,7 @@ T EngineCall(const char* name)
     return LoadedLibraryCall<T>("VOVADO32.dll", name);
 }
 
-std::string FourDigits(int n)
-{
-    char text[16] = {};
-    std::snprintf(text, sizeof text, "%04d", n);
-    return text;
-}
+std::string FourDigits(int n) { return "000" + std::to_string(n); }  // positions below ten
 
 const std::string kModemTrees[] = {"System\\CurrentControlSet\\Services\\Class", "System\\CurrentControlSet\\Services\\Modem",
                                    "System\\CurrentControlSet\\Enum\\ROOT\\MODEM",

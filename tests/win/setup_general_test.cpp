@@ -1,8 +1,10 @@
 // The rules of single pages of the Fax Setup sheet. General: the report options that act at
 // once, the off-peak times checked on OK, the Station Fax ID filter, the spins of the off-peak
-// times. Header: the legend, Restore Defaults. Log Setup: day counts refused outside 1..366.
+// times. Dialing: spins that stop at their limits, range checks that keep the page, the control
+// panel it opens. Header: the legend, Restore Defaults. Log Setup: day counts refused outside 1..366.
 
 #include "host/fax_app.h"
+#include "setup/platform_version.h"
 #include "setup_sheet_support.h"
 
 using namespace testsupport;
@@ -66,25 +68,24 @@ TEST_F(SetupPageTest, GeneralArrowsStepTheTimeFieldUnderTheCaret)
     WriteSettingText(kOffpeakStart, LocaleTime(21, 0));
     WriteSettingNumber(kEnableOffpeak, 1);
     Open(kSetupPageGeneral);
-    SendMessageA(Item(IDC_GEN_TO), EM_SETSEL, 0, 2);
-    SendMessageA(Item(IDC_GEN_FROM), EM_SETSEL, 1, 1);  // caret in the hour
-    PressArrow(IDC_GEN_FROMSPIN, true);
-    EXPECT_EQ(LocaleTime(22, 0), Text(IDC_GEN_FROM));
-    const std::pair<int, int> hourField(0, static_cast<int>(Text(IDC_GEN_FROM).find(':')));
-    EXPECT_EQ(hourField, Selection(IDC_GEN_FROM));
-    EXPECT_EQ(Item(IDC_GEN_FROM), GetFocus());  // the end of the spin gives it its field back
-    std::pair<int, int> to = Selection(IDC_GEN_TO);
-    EXPECT_EQ(to.first, to.second);  // the other time lost its selection
-
-    // The minute of the end time.
-    const int minute = static_cast<int>(Text(IDC_GEN_TO).find(':')) + 2;
-    SendMessageA(Item(IDC_GEN_TO), EM_SETSEL, minute, minute);
-    PressArrow(IDC_GEN_TOSPIN, false);
-    EXPECT_EQ(LocaleTime(7, 59), Text(IDC_GEN_TO));
-    EXPECT_EQ(minute - 1, Selection(IDC_GEN_TO).first);
-    EXPECT_EQ(Item(IDC_GEN_TO), GetFocus());
-    const std::pair<int, int> from = Selection(IDC_GEN_FROM);
-    EXPECT_EQ(from.first, from.second);
+    const struct {
+        int edit, spin, other;
+        bool upper;  // the caret in the hour and the upper arrow, or in the minute and the lower one
+        std::string after;
+    } cases[] = {{IDC_GEN_FROM, IDC_GEN_FROMSPIN, IDC_GEN_TO, true, LocaleTime(22, 0)},
+                 {IDC_GEN_TO, IDC_GEN_TOSPIN, IDC_GEN_FROM, false, LocaleTime(7, 59)}};
+    for (const auto& c : cases) {
+        SendMessageA(Item(c.other), EM_SETSEL, 0, 2);
+        const int caret = c.upper ? 1 : static_cast<int>(Text(c.edit).find(':')) + 2;
+        SendMessageA(Item(c.edit), EM_SETSEL, caret, caret);
+        PressArrow(c.spin, c.upper);
+        EXPECT_EQ(c.after, Text(c.edit));
+        const int colon = static_cast<int>(Text(c.edit).find(':'));
+        EXPECT_EQ(c.upper ? std::make_pair(0, colon) : std::make_pair(colon + 1, colon + 3), Selection(c.edit));
+        EXPECT_EQ(Item(c.edit), GetFocus());  // the end of the spin gives it its field back
+        const std::pair<int, int> other = Selection(c.other);
+        EXPECT_EQ(other.first, other.second);  // the other time lost its selection
+    }
 }
 
 TEST_F(SetupPageTest, HeaderLegendInCodeOrderAndRestoreDefaultsStoredOnlyOnOk)
@@ -124,15 +125,70 @@ TEST_F(SetupPageTest, LogDayCountsOutsideOneToAYearAreRefusedEvenWhenDisabled)
     SetText(IDC_LOGSET_RECVDAYS, "367");
     EXPECT_EQ(refusal, AnsweringBoxes([&] { Sheet().SetActivePage(kSetupPageGeneral); }));
     EXPECT_EQ(kSetupPageLogSetup, ActiveIndex());
-    SetText(IDC_LOGSET_RECVDAYS, "30");
-
-    // Only a program can do this: the page refuses to be left with a bad count.
-    ASSERT_TRUE(SwitchTo(kSetupPageHeader));
-    SetDlgItemTextA(Sheet().m_pageLogSetup.m_hWnd, IDC_LOGSET_SENTDAYS, "400");
-    EXPECT_EQ(refusal, AnsweringBoxes([&] { CloseWithOk(); }));
-    EXPECT_FALSE(Closed());
-    EXPECT_EQ(kSetupPageLogSetup, ActiveIndex());
     CloseWithCancel();
     EXPECT_EQ(0xDEADu, ReadSettingNumber(kDeleteSentDays, 0xDEAD));
     EXPECT_EQ(0xDEADu, ReadSettingNumber(kKeepAfterSend, 0xDEAD));
+}
+
+TEST_F(SetupPageTest, DialingArrowsStepTheNumbersAndStopAtTheirLimits)
+{
+    Open(kSetupPageDialing);
+    PressArrow(IDC_DIAL_RETRYSPIN, true);
+    EXPECT_EQ("3", Text(IDC_DIAL_RETRIES));
+    EXPECT_EQ(Item(IDC_DIAL_RETRIES), GetFocus());
+    EXPECT_EQ(std::make_pair(0, 1), Selection(IDC_DIAL_RETRIES));
+    PressArrow(IDC_DIAL_RETRYSPIN, false);
+    EXPECT_EQ("2", Text(IDC_DIAL_RETRIES));
+    SetText(IDC_DIAL_RETRIES, "10");
+    PressArrow(IDC_DIAL_RETRYSPIN, true);
+    EXPECT_EQ("10", Text(IDC_DIAL_RETRIES));
+
+    SetText(IDC_DIAL_DELAY, "300");
+    PressArrow(IDC_DIAL_DELAYSPIN, true);
+    EXPECT_EQ("300", Text(IDC_DIAL_DELAY));
+    EXPECT_EQ(std::make_pair(0, 3), Selection(IDC_DIAL_DELAY));
+    SetText(IDC_DIAL_DELAY, "123456789012");  // only the first seven characters are read
+    PressArrow(IDC_DIAL_DELAYSPIN, false);
+    EXPECT_EQ("300", Text(IDC_DIAL_DELAY));
+}
+
+TEST_F(SetupPageTest, DialingNumbersOutOfRangeKeepThePageAndStoreNothing)
+{
+    Open(kSetupPageDialing);
+    const struct {
+        const char *retries, *delay, *box;
+        int focus;
+    } cases[] = {
+        {"11", "90", "Please enter an integer between 0 and 10.", IDC_DIAL_RETRIES},
+        {"10", "301", "Please enter an integer between 0 and 300.", IDC_DIAL_DELAY},
+        {"10", "1 minute", "Please enter an integer.", IDC_DIAL_DELAY},
+    };
+    for (const auto& c : cases) {
+        SetText(IDC_DIAL_RETRIES, c.retries);
+        SetText(IDC_DIAL_DELAY, c.delay);
+        EXPECT_EQ(std::vector<std::string>{c.box}, AnsweringBoxes([&] { CloseWithOk(); })) << c.delay;
+        EXPECT_FALSE(Closed());
+        EXPECT_EQ(Item(c.focus), GetFocus()) << c.delay;
+        // Leaving for another page is refused the same way.
+        EXPECT_EQ(1u, AnsweringBoxes([&] { Sheet().SetActivePage(kSetupPageGeneral); }).size());
+        EXPECT_EQ(kSetupPageDialing, ActiveIndex());
+    }
+    CloseWithCancel();
+    EXPECT_EQ(0xDEADu, ReadSettingNumber(kDialRetries, 0xDEAD));
+}
+
+TEST_F(SetupPageTest, DialingPropertiesStartsTheModemControlPanel)
+{
+    Open(kSetupPageDialing);
+    char system[MAX_PATH] = {}, windows[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    g_bWinNT = TRUE;
+    Click(IDC_DIAL_PROPERTIES);
+    g_bWinNT = FALSE;
+    Click(IDC_DIAL_PROPERTIES);
+    const std::string cpl = std::string(system) + "\\modem.cpl " + std::to_string(SW_SHOWNORMAL);
+    EXPECT_EQ((std::vector<std::string>{std::string(system) + "\\control " + cpl, std::string(windows) + "\\control " + cpl}),
+              m_started);
+    EXPECT_FALSE(Closed());
 }

@@ -127,10 +127,7 @@ std::vector<std::string> SetupSheetTest::ComboTexts(int id, bool listBox) const
     const int count = static_cast<int>(SendMessageA(Item(id), listBox ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         char text[512] = {};
-        if (SendMessageA(Item(id), listBox ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) <
-            static_cast<LRESULT>(sizeof text))
-            SendMessageA(Item(id), listBox ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i),
-                         reinterpret_cast<LPARAM>(text));
+        SendMessageA(Item(id), listBox ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
         texts.emplace_back(text);
     }
     return texts;

@@ -177,19 +177,3 @@ TEST_F(SetupSheetFrameTest, EverySettingIsShownByItsControlAndStoredBackOnOk)
             << f.setting << " stored as " << f.stored;
     }
 }
-
-TEST_F(SetupSheetFrameTest, CancelStoresNothingFromAnyPage)
-{
-    Open(kSetupPageGeneral);
-    SetText(IDC_GEN_NAME, "Nobody");
-    ASSERT_TRUE(SwitchTo(kSetupPageDialing));
-    Click(IDC_DIAL_PULSE);
-    ASSERT_TRUE(SwitchTo(kSetupPageHeader));
-    Click(IDC_HEADER_RESTORE);
-    ASSERT_TRUE(SwitchTo(kSetupPageLogSetup));
-    Click(IDC_LOGSET_CONFIRM);
-    CloseWithCancel();
-    ASSERT_TRUE(Closed());
-    for (const char* name : {kSenderName, kToneDialing, kHeaderLeft, kConfirmDeletes, kOffpeakStart, kDialRetries})
-        EXPECT_EQ("-", Stored(name)) << name;
-}

@@ -50,8 +50,6 @@ TEST(ShellFoldersTest, CreateDirectoryPathMakesEveryFolderAlongThePath)
     EXPECT_TRUE(PathExists(deep));
     // Only the folders the path names: no folder for part of a name.
     EXPECT_FALSE(PathExists(temp.File("a")) || PathExists(temp.File("ab\\c")));
-    EXPECT_EQ(1, CreateDirectoryPath((deep + "\\").c_str()));  // exists already, trailing separator
-    EXPECT_EQ(0, CreateDirectoryPath(nullptr));
     // A file where a folder should be stops the walk.
     ASSERT_TRUE(WriteFileBytes(temp.File("file"), "x"));
     EXPECT_EQ(0, CreateDirectoryPath(temp.File("file\\sub").c_str()));
