@@ -147,6 +147,11 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
         {"NotifyReceiveLog(blank, 12345)", NO_RESULT(recvLog(&blank, 12345)),
          {"FaxDLL_NotifyReceiveLog - unknown change code 12345.\n"}, kNone},
         {"NotifyOfModem(0)", [&] { return modem(nullptr); }, 0, {"FaxDLL_NotifyOfModem - no modem number.\n"}, kNone},
+        // A modem's bit is its number mod 32, set and returned again.
+        {"NotifyOfModem(33)", [&] { DWORD n = 33; return modem(&n); }, 2, {}, kNone},
+        {"NotifyOfModem(33) again", [&] { DWORD n = 33; return modem(&n); }, 2, {}, kNone},
+        {"NotifyOfModem(31)", [&] { DWORD n = 31; return modem(&n); }, 0x80000000u, {}, kNone},
+        {"NotifyOfModem(0)", [&] { DWORD n = 0; return modem(&n); }, 1, {}, kNone},
         {"OnRefreshLogs(0, 0)", NO_RESULT(refresh(nullptr, 0)), Both("FaxDLL_OnRefreshLogs"), kNone},
         {"OnFaxPhonebooks(0)", NO_RESULT(phonebooks(0)), {}, kModal},
         {"OnFaxModifyPhonebooks(0)", [&] { return static_cast<DWORD>(modify(nullptr)); }, IDCANCEL,
@@ -182,15 +187,6 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
             EXPECT_EQ(before, VisibleWindows()) << c.call << " left a window";
         }
     }
-}
-
-TEST_F(ExportArgumentsTest, NotifyOfModemSetsAndReturnsTheBitOfTheNumberMod32)
-{
-    auto notify = Export<PFN_FaxDLL_NotifyOfModem>(FAXDLL(FaxDLL_NotifyOfModem, 4));
-    ASSERT_NE(nullptr, notify);
-    const struct { DWORD modem, bit; } cases[] = {{33, 2}, {33, 2}, {0, 1}, {31, 0x80000000u}};
-    for (auto c : cases)
-        EXPECT_EQ(c.bit, notify(&c.modem)) << c.modem;
 }
 
 TEST_F(ExportArgumentsTest, ExportedAssignmentCopiesBothWordsAndReturnsTheDestination)
