@@ -252,20 +252,15 @@ TEST_F(ExportArgumentsTest, ModifyPhonebooksReturnsHowTheUserClosedTheDialogOwne
     for (const auto& c : cases) {
         SetForegroundWindow(c.owner);
         SetActiveWindow(c.owner);
-        HWND owner = nullptr;
-        bool ownerEnabled = true;
-        std::string caption;
         standintest::DialogScript script({{IDC_BOOKS_LIST, [&](HWND dialog) {
-                                               owner = GetWindow(dialog, GW_OWNER);
-                                               ownerEnabled = IsWindowEnabled(owner);
-                                               caption = WindowText(dialog);
+                                               EXPECT_EQ(c.owner, GetWindow(dialog, GW_OWNER));
+                                               EXPECT_FALSE(IsWindowEnabled(c.owner));
+                                               EXPECT_EQ("Manage Phonebooks", WindowText(dialog));
                                                standintest::PostClick(dialog, c.button);
                                            }}});
         EXPECT_EQ(c.button, modify(c.object));
-        EXPECT_EQ(c.owner, owner);
-        EXPECT_FALSE(ownerEnabled);
+        EXPECT_EQ(1u, script.Done());
         EXPECT_TRUE(IsWindowEnabled(c.owner));
-        EXPECT_EQ("Manage Phonebooks", caption);
     }
     DestroyWindow(desk);
     DestroyWindow(host);

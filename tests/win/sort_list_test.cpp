@@ -272,22 +272,15 @@ TEST_F(SortListTest, TheSelectionShowsAsItsHighlightStyleAndFocusSay)
     const COLORREF H = GetSysColor(COLOR_HIGHLIGHT), W = GetSysColor(COLOR_WINDOW);
     HWND other = CreateWindowExA(0, "BUTTON", "Other", WS_CHILD | WS_VISIBLE, 10, 320, 80, 24, m_host, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
-    struct Case {
-        int highlight;
-        DWORD style;
-        COLORREF focused[3], unfocused[3];  // in the label, the second cell, past the last column
-    } const cases[] = {
-        {2, 0, {H, H, H}, {W, W, W}},
-        {2, LVS_SHOWSELALWAYS, {H, H, H}, {H, H, H}},
-    };
-    const int xs[] = {40, 120, 350};
-    for (const Case& c : cases) {
-        Build({}, {{"a", "1"}, {"a", "1"}, {"a", "1"}}, c.highlight, c.style);
+    // The whole row, in the label, the second cell and past the last column, shows the highlight
+    // while the list has the focus; without it only a list that always shows its selection.
+    for (DWORD style : {0, LVS_SHOWSELALWAYS}) {
+        Build({}, {{"a", "1"}, {"a", "1"}, {"a", "1"}}, 2, style);
         for (HWND focus : {m_list->m_hWnd, other, m_list->m_hWnd}) {
             SetFocus(focus);
-            for (int i = 0; i < 3; ++i)
-                EXPECT_EQ(focus == other ? c.unfocused[i] : c.focused[i], ScreenPixel(*m_list, xs[i], RowMiddle(1)))
-                    << c.highlight << " " << c.style << " x " << xs[i] << (focus == other ? " unfocused" : "");
+            for (int x : {40, 120, 350})
+                EXPECT_EQ(focus == other && !style ? W : H, ScreenPixel(*m_list, x, RowMiddle(1)))
+                    << style << " x " << x << (focus == other ? " unfocused" : "");
         }
     }
     // Selecting another row moves the whole-row highlight; a drop target shows it too.
