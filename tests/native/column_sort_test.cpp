@@ -28,11 +28,7 @@ TEST(ColumnSortTest, RealNumbersAndDatesCompareByTheirRules)
         {45000.25, 45001.0, true, true, -1, -1}, {1.0, 45001.0, false, true, -1, 0}, {45001.0, 1.0, true, false, 1, 0},
     };
     for (const auto& c : cases) {
-        SortValue a, b;
-        a.real = c.a;
-        a.parsed = c.parsedA;
-        b.real = c.b;
-        b.parsed = c.parsedB;
+        const SortValue a{0, c.a, c.parsedA}, b{0, c.b, c.parsedB};
         EXPECT_EQ(c.real, CompareRealNumbers(a, b)) << c.a << " " << c.b;
         EXPECT_EQ(c.date, CompareDates(a, b)) << c.a << " " << c.b;
     }

@@ -90,8 +90,6 @@ std::string Value(const std::string& list, const std::string& section, const cha
     return text;
 }
 
-bool ListExists(const std::string& name) { return PathExists(GetProfilePath(name)); }
-
 struct ProfileValue { const char* list; const char* section; const char* key; const char* value; };
 
 void ExpectValues(const std::vector<ProfileValue>& values)
@@ -449,8 +447,8 @@ TEST_F(ManageBooksTest, CommandsAskAndChangeTheListAndTheFiles)
             ASSERT_TRUE(CreateDirectoryA(GetProfilePath(c.blocked).c_str(), nullptr));
         }
         Open();
-        HWND list = Item(kList);
         if (c.select) {
+            HWND list = Item(kList);
             LRESULT line = SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(c.select));
             ASSERT_TRUE(!*c.select || line != LB_ERR) << c.select;
             SendMessageA(list, LB_SETCURSEL, *c.select ? WPARAM(line) : WPARAM(-1), 0);
@@ -488,7 +486,7 @@ TEST_F(ManageBooksTest, CommandsAskAndChangeTheListAndTheFiles)
         }
         ExpectValues(c.values);
         for (const std::string& name : c.gone)
-            EXPECT_FALSE(ListExists(name)) << name;
+            EXPECT_FALSE(PathExists(GetProfilePath(name))) << name;
         if (c.selected) {
             EXPECT_EQ(c.selected, SelectedLine());
         }

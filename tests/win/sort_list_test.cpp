@@ -72,13 +72,6 @@ protected:
 
     void Click(int column) { ClickHeaderColumn(m_header, column); }
     Texts Column(int column) const { return ColumnTexts(*m_list, column); }
-    std::string ColumnTitle(int column) const
-    {
-        char title[64] = {};
-        LVCOLUMNA read = {LVCF_TEXT, 0, 0, title, sizeof title};
-        m_list->GetColumn(column, &read);
-        return title;
-    }
 
     // Left edge of a column boundary in header coordinates (0 .. column count).
     int BoundaryX(int boundary) const
@@ -231,9 +224,10 @@ TEST_F(SortListTest, ADraggedColumnMovesWithAllThatBelongsToIt)
         Drag(c.column, BoundaryX(c.boundary) + c.offset);
         for (size_t at = 0; at < 4; ++at) {
             const size_t was = c.order[at];
-            LVCOLUMNA read = {LVCF_WIDTH | LVCF_FMT};
+            char title[64] = {};
+            LVCOLUMNA read = {LVCF_WIDTH | LVCF_FMT | LVCF_TEXT, 0, 0, title, sizeof title};
             m_list->GetColumn(static_cast<int>(at), &read);
-            EXPECT_EQ(kTitles[was], ColumnTitle(static_cast<int>(at)));
+            EXPECT_STREQ(kTitles[was], title);
             EXPECT_EQ(kWidths[was], read.cx) << at;
             EXPECT_EQ(kFormats[was], read.fmt & LVCFMT_JUSTIFYMASK) << at;
             for (int row = 0; row < 3; ++row)
@@ -265,7 +259,7 @@ TEST_F(SortListTest, TheDropMarkerFollowsTheDragAndLeavesNothingBehind)
     EXPECT_FALSE(markerOn(4));
     EXPECT_NE(m_header, GetCapture());
     ReleaseHeader(m_header, 10);
-    EXPECT_EQ("Date", ColumnTitle(1));
+    EXPECT_EQ((Texts{"d0", "d1", "d2"}), Column(1));
     // A drop leaves no marker either.
     Drag(1, BoundaryX(3) + 4);
     EXPECT_FALSE(markerOn(3));
@@ -278,22 +272,15 @@ TEST_F(SortListTest, TheSelectionShowsAsItsHighlightStyleAndFocusSay)
     const COLORREF H = GetSysColor(COLOR_HIGHLIGHT), W = GetSysColor(COLOR_WINDOW);
     HWND other = CreateWindowExA(0, "BUTTON", "Other", WS_CHILD | WS_VISIBLE, 10, 320, 80, 24, m_host, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
-    struct Case {
-        int highlight;
-        DWORD style;
-        COLORREF focused[3], unfocused[3];  // in the label, the second cell, past the last column
-    } const cases[] = {
-        {2, 0, {H, H, H}, {W, W, W}},
-        {2, LVS_SHOWSELALWAYS, {H, H, H}, {H, H, H}},
-    };
-    const int xs[] = {40, 120, 350};
-    for (const Case& c : cases) {
-        Build({}, {{"a", "1"}, {"a", "1"}, {"a", "1"}}, c.highlight, c.style);
+    // The whole row, in the label, the second cell and past the last column, shows the highlight
+    // while the list has the focus; without it only a list that always shows its selection.
+    for (DWORD style : {0, LVS_SHOWSELALWAYS}) {
+        Build({}, {{"a", "1"}, {"a", "1"}, {"a", "1"}}, 2, style);
         for (HWND focus : {m_list->m_hWnd, other, m_list->m_hWnd}) {
             SetFocus(focus);
-            for (int i = 0; i < 3; ++i)
-                EXPECT_EQ(focus == other ? c.unfocused[i] : c.focused[i], ScreenPixel(*m_list, xs[i], RowMiddle(1)))
-                    << c.highlight << " " << c.style << " x " << xs[i] << (focus == other ? " unfocused" : "");
+            for (int x : {40, 120, 350})
+                EXPECT_EQ(focus == other && !style ? W : H, ScreenPixel(*m_list, x, RowMiddle(1)))
+                    << style << " x " << x << (focus == other ? " unfocused" : "");
         }
     }
     // Selecting another row moves the whole-row highlight; a drop target shows it too.
@@ -372,40 +359,33 @@ protected:
 TEST_F(InPlaceEditTest, TheEditEndsByEnterEscapeOrFocusLossAndTellsTheListsParent)
 {
     enum End { kEnter, kEscape, kFocusLost };
-    struct Case {
-        End end;
-        int subItem;
-    } const cases[] = {{kEnter, 1}, {kEscape, 1}, {kFocusLost, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.end);
+    for (const auto& [how, subItem] : {std::pair<End, int>{kEnter, 1}, {kEscape, 1}, {kFocusLost, 0}}) {
+        SCOPED_TRACE(how);
         m_host.m_labelEdits.clear();
         g_editsDeleted = 0;
         SetFocus(m_list);
-        const std::string cell = m_list.GetItemText(0, c.subItem);
-        HWND edit = Open(c.subItem);
+        const std::string cell = m_list.GetItemText(0, subItem);
+        HWND edit = Open(subItem);
         ASSERT_NE(nullptr, edit);
         EXPECT_EQ(edit, GetFocus());
-        DWORD start = 1, end = 0;
-        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(cell, testsupport::WindowText(edit));
-        EXPECT_EQ(0u, start);
-        EXPECT_EQ(cell.size(), end);
+        EXPECT_EQ(MAKELRESULT(0, cell.size()), SendMessageA(edit, EM_GETSEL, 0, 0));  // all of it selected
         EXPECT_EQ(SendMessageA(m_list, WM_GETFONT, 0, 0), SendMessageA(edit, WM_GETFONT, 0, 0));
         Type(edit, "Velmoor Ltd", "Velmoor Ltd");
-        if (c.end == kFocusLost)
+        if (how == kFocusLost)
             SetFocus(m_host);
         else
-            PostKeyDown(edit, c.end == kEnter ? VK_RETURN : VK_ESCAPE);
+            PostKeyDown(edit, how == kEnter ? VK_RETURN : VK_ESCAPE);
         ASSERT_TRUE(PumpLikeModalLoop([&] { return !m_host.m_labelEdits.empty(); }));
         ASSERT_EQ(1u, m_host.m_labelEdits.size());
         EXPECT_EQ(std::to_string(kListId) + " from the list " + std::to_string(IDC_INPLACE_EDIT) + " mask 1 item 0." +
-                      std::to_string(c.subItem) + (c.end != kEscape ? " Velmoor Ltd 11" : " no text 0"),
+                      std::to_string(subItem) + (how != kEscape ? " Velmoor Ltd 11" : " no text 0"),
                   m_host.m_labelEdits[0]);
-        EXPECT_EQ(cell, m_list.GetItemText(0, c.subItem));
+        EXPECT_EQ(cell, m_list.GetItemText(0, subItem));
         EXPECT_FALSE(IsWindow(edit));
         EXPECT_EQ(1, g_editsDeleted);
         EXPECT_EQ(0, m_host.m_dialogKeyCommands);
-        if (c.end != kFocusLost) {
+        if (how != kFocusLost) {
             EXPECT_EQ(m_list.m_hWnd, GetFocus());
         }
     }
