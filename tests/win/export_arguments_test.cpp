@@ -117,9 +117,6 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
     auto phonebooks = Export<PFN_FaxDLL_OnFaxPhonebooks>(FAXDLL(FaxDLL_OnFaxPhonebooks, 4));
     auto modify = Export<PFN_FaxDLL_OnFaxModifyPhonebooks>(FAXDLL(FaxDLL_OnFaxModifyPhonebooks, 4));
     auto general = Export<PFN_FaxDLL_OnFaxSetup>(FAXDLL(FaxDLL_OnFaxGeneralSetup, 8));
-    auto modemSetup = Export<PFN_FaxDLL_OnFaxSetup>(FAXDLL(FaxDLL_OnFaxModemSetup, 8));
-    auto header = Export<PFN_FaxDLL_OnFaxSetup>(FAXDLL(FaxDLL_OnFaxHeaderSetup, 8));
-    auto logSetup = Export<PFN_FaxDLL_OnFaxSetup>(FAXDLL(FaxDLL_OnFaxLogSetup, 8));
     ASSERT_FALSE(HasFailure());
 
     // kModal: closed here; kStatus: shown, hidden by the next call (kHides), which may activate another.
@@ -149,7 +146,6 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
         {"NotifyOfModem(0)", [&] { return modem(nullptr); }, 0, {"FaxDLL_NotifyOfModem - no modem number.\n"}, kNone},
         // A modem's bit is its number mod 32, set and returned again.
         {"NotifyOfModem(33)", [&] { DWORD n = 33; return modem(&n); }, 2, {}, kNone},
-        {"NotifyOfModem(33) again", [&] { DWORD n = 33; return modem(&n); }, 2, {}, kNone},
         {"NotifyOfModem(31)", [&] { DWORD n = 31; return modem(&n); }, 0x80000000u, {}, kNone},
         {"NotifyOfModem(0)", [&] { DWORD n = 0; return modem(&n); }, 1, {}, kNone},
         {"OnRefreshLogs(0, 0)", NO_RESULT(refresh(nullptr, 0)), Both("FaxDLL_OnRefreshLogs"), kNone},
@@ -158,9 +154,6 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
          {"FaxDLL_OnFaxModifyPhonebooks" + noHost}, kModal},
         {"OnFaxLogs(0, 0)", NO_RESULT(logs(nullptr, 0)), Both("FaxDLL_OnFaxLogs"), kModal},
         {"OnFaxGeneralSetup(0, 0)", NO_RESULT(general(nullptr, 0)), Both("FaxDLL_OnFaxGeneralSetup"), kModal},
-        {"OnFaxModemSetup(0, 0)", NO_RESULT(modemSetup(nullptr, 0)), Both("FaxDLL_OnFaxModemSetup"), kModal},
-        {"OnFaxHeaderSetup(0, 0)", NO_RESULT(header(nullptr, 0)), Both("FaxDLL_OnFaxHeaderSetup"), kModal},
-        {"OnFaxLogSetup(0, 0)", NO_RESULT(logSetup(nullptr, 0)), Both("FaxDLL_OnFaxLogSetup"), kModal},
         // No record, or one whose texts are all null: the window shows empty fields, and hides.
         {"ShowFaxStatus(0, 0, 0)", NO_RESULT(show(nullptr, 0, nullptr)),
          {"FaxDLL_ShowFaxStatus - no job record.\n", "FaxDLL_ShowFaxStatus" + noHost}, kStatus},
@@ -189,18 +182,14 @@ TEST_F(ExportArgumentsTest, NullsAndZerosGiveADefinedResultATraceLineAndNoWindow
     }
 }
 
+// The assignment a host links by its decorated name copies both words.
 TEST_F(ExportArgumentsTest, ExportedAssignmentCopiesBothWordsAndReturnsTheDestination)
 {
-#ifdef _WIN64
-    const char* name = "??4l4linkSt@@QEAAAEAU0@AEBU0@@Z";
-#else
-    const char* name = "??4l4linkSt@@QAEAAU0@ABU0@@Z";
-#endif
     // On x86_64 a member function takes "this" as its first argument.
-    auto assign = Export<l4linkSt* (*)(l4linkSt* self, const l4linkSt* other)>(name);
+    auto assign = Export<l4linkSt* (*)(l4linkSt*, const l4linkSt*)>(sizeof(void*) == 8 ? "??4l4linkSt@@QEAAAEAU0@AEBU0@@Z"
+                                                                                        : "??4l4linkSt@@QAEAAU0@ABU0@@Z");
     ASSERT_NE(nullptr, assign);
-    l4linkSt source = {0x11111111, 0x22222222};
-    l4linkSt target = {0, 0};
+    l4linkSt source = {0x11111111, 0x22222222}, target = {0, 0};
     EXPECT_EQ(&target, assign(&target, &source));
     EXPECT_TRUE(target.dwFirst == 0x11111111u && target.dwSecond == 0x22222222u);
 }
@@ -217,14 +206,12 @@ TEST_F(ExportArgumentsTest, OnFaxPhonebooksRunsThePhonebookLibrarysEditor)
     setStore(store.Path().c_str());
     t_closeActivated = false;
     std::string seen;
-    OnNextActivation closeEditor(
-        [](HWND editor, void* context) {
-            *static_cast<std::string*>(context) = WindowText(editor) + "|" + WindowText(GetDlgItem(editor, IDC_PB_BOOK_LIST));
-            PostMessageA(GetDlgItem(editor, IDCANCEL), BM_CLICK, 0, 0);
-        },
-        &seen);
+    standintest::DialogScript script({{IDC_PB_BOOK_LIST, [&](HWND editor) {
+                                           seen = WindowText(GetDlgItem(editor, IDC_PB_BOOK_LIST));
+                                           standintest::PostClick(editor, IDCANCEL);
+                                       }}});
     onPhonebooks(0);
-    EXPECT_EQ("Phonebooks|Main", seen);
+    EXPECT_EQ("Main", seen);
     setStore(nullptr);
 }
 
