@@ -1,5 +1,4 @@
-// The application object's start-up and its help routing, and the module-state guard.
-#include <stdexcept>
+// The application object's start-up and its help routing.
 #include <string>
 #include <vector>
 
@@ -95,24 +94,4 @@ TEST_F(FaxAppTest, HelpRequestsAreRoutedByTheirData)
         app.WinHelp(data, HELP_CONTEXT);
     const std::string help = std::string(kFallback) + "\\helpfiles\\verari.hlp";
     EXPECT_EQ((std::vector<std::string>{help + " 3 0", help + " 1 677"}), g_helpRequests);  // HELP_CONTENTS, HELP_CONTEXT
-}
-
-TEST(ModuleStateTest, GuardRestoresTheCallersStateOnEveryWayOut)
-{
-    CModuleState host;
-    CModuleStateGuard hostGuard(&host);
-    ASSERT_EQ(&host, AfxGetModuleState());
-
-    {
-        AFX_MANAGE_STATE(AfxGetStaticModuleState());
-        EXPECT_EQ(AfxGetStaticModuleState(), AfxGetModuleState());
-    }
-    EXPECT_EQ(&host, AfxGetModuleState());
-
-    try {
-        AFX_MANAGE_STATE(AfxGetStaticModuleState());
-        throw std::runtime_error("leaving by an exception");
-    } catch (const std::runtime_error&) {
-    }
-    EXPECT_EQ(&host, AfxGetModuleState());
 }
