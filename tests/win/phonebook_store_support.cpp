@@ -27,8 +27,7 @@ PhoneBookStore::~PhoneBookStore()
         setFolder(nullptr);
 }
 
-bool PhoneBookStore::WriteBook(const std::string& name, const std::vector<BookEntryText>& entries,
-                               const std::string& fileStem)
+bool PhoneBookStore::WriteBook(const std::string& name, const std::vector<BookEntryText>& entries)
 {
     std::string text = "[Phonebook]\r\nName=" + name + "\r\nNextEntry=" + std::to_string(entries.size() + 1) + "\r\n";
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -37,7 +36,7 @@ bool PhoneBookStore::WriteBook(const std::string& name, const std::vector<BookEn
                 "\r\nLastName=" + entry.lastName + "\r\nCompany=" + entry.company + "\r\nPhone=" + entry.phone +
                 "\r\nFax=" + entry.fax + "\r\n";
     }
-    return WriteFileBytes(m_folder.File((fileStem.empty() ? name : fileStem) + ".pbk"), text);
+    return WriteFileBytes(m_folder.File(name + ".pbk"), text);
 }
 
 bool PhoneBookStore::FindBook(const std::string& name, PHONEBOOK_ID* id)
@@ -55,26 +54,6 @@ bool PhoneBookStore::FindBook(const std::string& name, PHONEBOOK_ID* id)
         }
     }
     return false;
-}
-
-std::vector<BookEntryText> PhoneBookStore::Entries(const PHONEBOOK_ID& book)
-{
-    std::vector<BookEntryText> entries;
-    LONG cursor = -1;
-    PHONEBOOK_ID id = {};
-    GetNextPhoneBookEntryID(book, &cursor, &id);
-    while (GetNextPhoneBookEntryID(book, &cursor, &id)) {
-        PHONEBOOK_ENTRY entry = {};
-        entry.cbSize = PHONEBOOK_ENTRY_SIZE;
-        entry.id = id;
-        if (GetPhoneBookEntryData(&book, &entry) != 0)
-            continue;
-        entries.push_back({Field(entry.szFirstName, sizeof entry.szFirstName),
-                           Field(entry.szLastName, sizeof entry.szLastName),
-                           Field(entry.szCompany, sizeof entry.szCompany), Field(entry.szPhone, sizeof entry.szPhone),
-                           Field(entry.szFax, sizeof entry.szFax)});
-    }
-    return entries;
 }
 
 }  // namespace testsupport

@@ -1,6 +1,6 @@
 #pragma once
 // A phonebook store of the stand-in phonebook library in a temporary folder, for one test:
-// books are written as the library's text files and read back through its own calls.
+// books are written as the library's text files and found through its own calls.
 #include <windows.h>
 
 #include <string>
@@ -26,15 +26,12 @@ public:
     PhoneBookStore(const PhoneBookStore&) = delete;
     PhoneBookStore& operator=(const PhoneBookStore&) = delete;
 
-    // Writes "<fileStem>.pbk" holding a book of that name with the entries, in order.
-    bool WriteBook(const std::string& name, const std::vector<BookEntryText>& entries,
-                   const std::string& fileStem = std::string());
+    // Writes "<name>.pbk" holding a book of that name with the entries, in order.
+    bool WriteBook(const std::string& name, const std::vector<BookEntryText>& entries);
     const TempFolder& Folder() const { return m_folder; }
 
     // The book of that name, found as the module finds books.
     static bool FindBook(const std::string& name, PHONEBOOK_ID* id);
-    // The entries of a book in the library's order, read with the plain record size.
-    static std::vector<BookEntryText> Entries(const PHONEBOOK_ID& book);
 
 private:
     TempFolder m_folder;
