@@ -101,11 +101,6 @@ protected:
         ReleaseDC(window, dc);
         return colour;
     }
-    int RowMiddle(int item) const
-    {
-        RECT row = {};
-        return m_list->GetItemRect(item, &row, LVIR_BOUNDS) ? (row.top + row.bottom) / 2 : -1;
-    }
 
     HostWindow m_host;
     std::unique_ptr<CSortListCtrl> m_list;
@@ -257,23 +252,6 @@ TEST_F(SortListTest, TheDropMarkerFollowsTheDragAndLeavesNothingBehind)
     // A drop leaves no marker either.
     Drag(1, BoundaryX(3) + 4);
     EXPECT_FALSE(markerOn(3));
-}
-
-// Row 1 selected: the whole row (label, second cell, past the last column) shows the highlight
-// while the list has the focus; without it only a list that always shows its selection.
-TEST_F(SortListTest, TheSelectionShowsAsItsHighlightStyleAndFocusSay)
-{
-    const COLORREF H = GetSysColor(COLOR_HIGHLIGHT), W = GetSysColor(COLOR_WINDOW);
-    HWND other = CreateWindowExA(0, "BUTTON", "Other", WS_CHILD | WS_VISIBLE, 10, 320, 80, 24, m_host, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    for (DWORD style : {0, LVS_SHOWSELALWAYS}) {
-        Build({}, {{"a", "1"}, {"a", "1"}, {"a", "1"}}, 2, style);
-        for (HWND focus : {m_list->m_hWnd, other}) {
-            SetFocus(focus);
-            for (int x : {40, 120, 350})
-                EXPECT_EQ(focus == other && !style ? W : H, ScreenPixel(*m_list, x, RowMiddle(1))) << style << " x " << x;
-        }
-    }
 }
 
 namespace {
