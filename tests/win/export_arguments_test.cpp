@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "standins/phonebook/phonebook_resource.h"
 #include "standins/dialog_script.h"
-#include "standins/phonebook/redizazu_standin.h"
 #include "res/resource.h"
 #include "test_support.h"
 
@@ -192,27 +190,6 @@ TEST_F(ExportArgumentsTest, ExportedAssignmentCopiesBothWordsAndReturnsTheDestin
     l4linkSt source = {0x11111111, 0x22222222}, target = {0, 0};
     EXPECT_EQ(&target, assign(&target, &source));
     EXPECT_TRUE(target.dwFirst == 0x11111111u && target.dwSecond == 0x22222222u);
-}
-
-TEST_F(ExportArgumentsTest, OnFaxPhonebooksRunsThePhonebookLibrarysEditor)
-{
-    auto onPhonebooks = Export<PFN_FaxDLL_OnFaxPhonebooks>(FAXDLL(FaxDLL_OnFaxPhonebooks, 4));
-    // The module imports the library by name; point the loaded library at a store of ours.
-    auto setStore = LoadedLibraryCall<decltype(&PhoneBookStandInSetStoreFolder)>("ReDiZazu.dll",
-                                                                                "PhoneBookStandInSetStoreFolder");
-    ASSERT_TRUE(onPhonebooks && setStore);
-    TempFolder store;
-    ASSERT_TRUE(WriteFileBytes(store.File("Main.pbk"), "[Phonebook]\r\nName=Main\r\n"));
-    setStore(store.Path().c_str());
-    t_closeActivated = false;
-    std::string seen;
-    standintest::DialogScript script({{IDC_PB_BOOK_LIST, [&](HWND editor) {
-                                           seen = WindowText(GetDlgItem(editor, IDC_PB_BOOK_LIST));
-                                           standintest::PostClick(editor, IDCANCEL);
-                                       }}});
-    onPhonebooks(0);
-    EXPECT_EQ("Main", seen);
-    setStore(nullptr);
 }
 
 // Manage Phonebooks returns how the user closed it, owned by the host's window and disabling
