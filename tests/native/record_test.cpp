@@ -1,10 +1,9 @@
-// Records, record file slots and the column layout of the module's lists.
+// Records and record file slots.
 #include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "phonebook/column_widths.h"
 #include "phonebook/record.h"
 #include "phonebook/record_file.h"
 #include "phonebook/record_names.h"
@@ -30,12 +29,4 @@ TEST(RecordTest, TypesAndSlotsBoundTheFields)
         EXPECT_EQ(s.kept, file->SetField(s.slot, s.field, "text")) << s.slot << " " << s.field;
         EXPECT_EQ(s.kept ? "text" : "", file->GetField(s.slot, s.field)) << s.slot << " " << s.field;
     }
-}
-
-TEST(RecordTest, ColumnWidthsOfOtherCountsAndTinyLists)
-{
-    EXPECT_EQ(148, ListColumnWidth(300, 2, 0));
-    EXPECT_EQ(148, ListColumnWidth(300, 2, 1));
-    EXPECT_EQ(0, ListColumnWidth(300, 0, 0));
-    EXPECT_EQ(3, ListColumnWidth(6, 7, 3));  // a tiny list still gets its narrow column
 }
