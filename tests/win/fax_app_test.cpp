@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/module_state.h"
 #include "host/fax_app.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
@@ -55,7 +54,6 @@ TEST_F(FaxAppTest, StartUpCreatesTheKeyAndMirrorsTheFlagsFromTheSettingsOrTheirD
         RegCloseKey(key);
         EXPECT_EQ(fresh ? 1 : 0, g_bDisplayStatus);
         EXPECT_EQ(fresh ? 0 : 1, g_bNotifyOnCompletion);
-        EXPECT_EQ(&app, AfxGetApp());
     }
 }
 
