@@ -32,7 +32,5 @@ TEST(ColumnSortTest, RealNumbersAndDatesCompareByTheirRules)
         EXPECT_EQ(c.real, CompareRealNumbers(a, b)) << c.a << " " << c.b;
         EXPECT_EQ(c.date, CompareDates(a, b)) << c.a << " " << c.b;
     }
-    EXPECT_EQ(1.5, ParseRealNumber("1.50"));
-    EXPECT_EQ(-2e3, ParseRealNumber("-2e3"));
     EXPECT_EQ(0.0, ParseRealNumber("n/a"));
 }
