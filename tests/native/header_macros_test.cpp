@@ -19,8 +19,6 @@ TEST(HeaderMacrosTest, OnlyTheTwelveUpperCaseMacrosBecomeEngineCodes)
         {"@", "@"},  // an "@" at the very end
         {"@x @@N", "@x @%p"},  // lower case is no macro; the first "@" of "@@" stays
         {"@Z @A @1 @ N", "@Z @A @1 @ N"},
-        {"%p 100% @%", "%p 100% @%"},
-        {"@@@S", "@@%s"},
         {"\xC0@N\xFF", "\xC0%p\xFF"},
     };
     for (const auto& c : cases) {

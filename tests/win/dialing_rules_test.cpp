@@ -34,17 +34,14 @@ const DialingExample kDialingExamples[] = {
     {"outside and long-distance access", 1, 0, {"425", "9,", "8,", "", "", "G", "1FG", "011EFG"}, {},
      {{"555-1212", "9,5551212"}, {"(212) 555-1212", "8,12125551212"}, {"+44 20 7946 0958", "8,011442079460958"},
       {"12345", "12345"}}},
-    {"call waiting disabled first", 1, 0x4, {"425", "9,", "8,", "*70,", "", "G", "1FG", "011EFG"}, {},
-     {{"555-1212", "*70,9,5551212"}, {"(212) 555-1212", "*70,8,12125551212"}, {"555-CALL", "*70,555CA"},
-      {"~9,555 1212", "9,555 1212"}}},
+    {"call waiting disabled first, a same-area rule of its own", 1, 0x4,
+     {"425", "9,", "8,", "*70,", "", "Gw", "1FG", "011EFG"}, {},
+     {{"555-1212", "*70,9,5551212w"}, {"(212) 555-1212", "*70,8,12125551212"}}},
     {"area code always dialed, toll list", 1, 0x8, {"425", "9,", "8,", "", "555,556", "G", "1FG", "011EFG"}, {},
      {{"555-1212", "9,14255551212"}, {"556-1212", "9,14255561212"}, {"557-1212", "9,4255571212"},
       {"(212) 555-1212", "8,12125551212"}}},
     {"area codes without the long-distance digit", 1, 0, {"425", "9,", "8,", "", "555,556", "G", " 1FG", "011EFG"},
      {718, 212}, {{"(212) 555-1212", "9,2125551212"}, {"(213) 555-1212", "8,12135551212"}, {"555-1212", "9,5551212"}}},
-    {"France", 33, 0, {"4", "", "", "", "", "G", "0FG", "00EFG"}, {},
-     {{"+33 01 23 45 67 89", "0123456789"}, {"+33 1 23 45 67 89", "0123456789"}, {"01 23 45 67 89", "00123456789"},
-      {"+44 20 7946 0958", "00442079460958"}}},
     {"Germany, fifteen digits at most", 49, 0, {"89", "", "", "", "", "G", "0FG", "00EFG"}, {30},
      {{"+44 20 79460958123", "00442079460958123"}, {"+44 20 794609581234", "4420794609581234"},
       {"040 1234567890", "00401234567890"}, {"040 12345678901", "04012345678901"}, {"030 1234567", "0301234567"},
@@ -129,7 +126,6 @@ protected:
 
     RegistryTreeBackup m_locations{HKEY_LOCAL_MACHINE, kLocationsKey};
     RegistryTreeBackup m_unitedStates{HKEY_LOCAL_MACHINE, CountryKey(1)};
-    RegistryTreeBackup m_france{HKEY_LOCAL_MACHINE, CountryKey(33)};
     RegistryTreeBackup m_germany{HKEY_LOCAL_MACHINE, CountryKey(49)};
     RegistryTreeBackup m_unusedCountry{HKEY_LOCAL_MACHINE, CountryKey(kUnusedCountryId)};
     std::string m_telephonIni;
@@ -149,51 +145,14 @@ TEST_F(DialingRulesTest, WithoutAUsableLocationTheNumberIsDialedAsEntered)
 {
     ExpectDialed({{"(212) 555-1212", nullptr}, {"~9,555 1212", "9,555 1212"}});  // no location at all
     WriteExample(kDialingExamples[0]);
-    // A current ID that no location has, or that is no number.
-    const BYTE shortId[] = {2, 0};
+    // A current ID that no location has.
     WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", 3);
     ExpectDialed({{"(212) 555-1212", nullptr}});
-    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", "2");
-    ExpectDialed({{"(212) 555-1212", nullptr}});
-    WriteRegistryBinary(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", shortId, sizeof shortId);
-    ExpectDialed({{"(212) 555-1212", nullptr}});
-    // A location whose country has no rules: the location's values were read all the same.
-    WriteRegistryString(HKEY_LOCAL_MACHINE, (std::string(kLocationsKey) + "\\Location0").c_str(), "AreaCode", "999");
+    // A location whose country has no rules.
     WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", 2);
     WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "Country", kUnusedCountryId);
     DeleteRegistryTree(HKEY_LOCAL_MACHINE, CountryKey(kUnusedCountryId).c_str());
-    CDialingRules rules;
-    EXPECT_EQ(0, rules.TranslateNumber("(212) 555-1212"));
-    EXPECT_EQ("(212) 555-1212 0 425 7700", std::string(rules.m_szResult) + " " + std::to_string(rules.m_bLoaded) + " " +
-                                               rules.m_szAreaCode + " " + std::to_string(rules.m_nCountryId));
-}
-
-TEST_F(DialingRulesTest, MalformedLocationValuesLeaveTheirFieldsAsTheyWere)
-{
-    WriteExample(kDialingExamples[1]);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "AreaCode", "12345678");  // one character too many
-    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "TollList", std::string(64, '5'));  // likewise
-    // Values of other types, and a text stored without its terminator that fills the whole field.
-    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "Flags", "4");
-    WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "DisableCallWaiting", 4);
-    const BYTE oddSize[] = {212, 0, 0, 0, 7};
-    WriteRegistryBinary(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "NoPrefAC", oddSize, sizeof oddSize);
-    HKEY location = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kLocation2.c_str(), 0, KEY_WRITE, &location));
-    RegSetValueExA(location, "OutsideAccess", 0, REG_SZ, reinterpret_cast<const BYTE*>(std::string(32, '9').data()), 32);
-    RegCloseKey(location);
-    WriteRegistryString(HKEY_LOCAL_MACHINE, CountryKey(1).c_str(), "SameAreaRule", std::string(32, 'G'));
-    WriteRegistryString(HKEY_LOCAL_MACHINE, CountryKey(1).c_str(), "CountryCode", "44");  // counts as missing
-
-    CDialingRules rules;
-    EXPECT_EQ(1, rules.TranslateNumber("555-1212"));
-    EXPECT_EQ("5551212 area= toll= out= call= flags=1 same=G country=1",
-              std::string(rules.m_szResult) + " area=" + rules.m_szAreaCode + " toll=" + rules.m_szTollList +
-                  " out=" + rules.m_szOutsideAccess + " call=" + rules.m_szDisableCallWaiting +
-                  " flags=" + std::to_string(rules.m_dwFlags) + " same=" + rules.m_szSameAreaRule +
-                  " country=" + rules.m_szCountryCode);
-    EXPECT_EQ(1, rules.TranslateNumber("(212) 555-1212"));
-    EXPECT_STREQ("2125551212", rules.m_szResult);  // 212 of the five bytes is read, without the digit "1"
+    ExpectDialed({{"(212) 555-1212", nullptr}});
 }
 
 TEST_F(DialingRulesTest, TelephonIniIsReadOnlyOnTheWindows95Family)
@@ -202,7 +161,6 @@ TEST_F(DialingRulesTest, TelephonIniIsReadOnlyOnTheWindows95Family)
                                "Location0=0,\"Home\",\"\",\"\",\"206\",1,0,0,1,\"\",0,\"\"\r\n"
                                "Location1=1,\"Office, 2nd floor\",\"9,\",\"8,\",\"425\",1,0,0,1,\"\",0,\"*70,\"\r\n";
     const std::string paris = "Location2=2,\"Paris\",\"\",\"\",\"4\",33,0,0,1,\"\",0,\"\"\r\n";
-    const std::string longCode(40, '9');
     const struct {
         VersionQuery version;
         std::string ini;
@@ -218,24 +176,9 @@ TEST_F(DialingRulesTest, TelephonIniIsReadOnlyOnTheWindows95Family)
          "[Locations]\r\nCurrentLocation=0,2\r\n" + paris +
              "[CountryOverrides]\r\nCountry33=33,33,\"France\",\"G\",\"0FG\",\"00EFG\"\r\n",
          {{"+33 01 23 45 67 89", "0123456789"}, {"+44 20 7946 0958", "00442079460958"}}},
-        // The current location names a line that is not there.
-        {&Windows95Version, "[Locations]\r\nCurrentLocation=0,5\r\n" + paris, {{"555-1212", nullptr}}},
-        // Without a comma the key is "Location" itself; no current location means location 0.
-        {&Windows95Version, "[Locations]\r\nCurrentLocation=3\r\nLocation=0,\"X\",\"7,\",\"\",\"425\",1,0,0,1,\"\",0,\"\"\r\n",
-         {{"555-1212", "7,5551212"}}},
+        // No current location means location 0.
         {&Windows95Version, "[Locations]\r\nLocation0=0,\"X\",\"6,\",\"\",\"425\",1,0,0,1,\"\",0,\"\"\r\n",
          {{"555-1212", "6,5551212"}}},
-        // A country number that does not fit, and a line far longer than the profile call
-        // returns with no country number in it: no location.
-        {&Windows95Version, "[Locations]\r\nLocation0=0,\"Home\",\"9,\",\"\",\"425\",1234,0,0,1,\"\",0,\"\"\r\n",
-         {{"555-1212", nullptr}}},
-        {&Windows95Version, "[Locations]\r\nLocation0=" + std::string(2000, ',') + "\r\n", {{"555-1212", nullptr}}},
-        // Overlong fields are not stored: no outside access, no area code, no call waiting code.
-        {&Windows95Version,
-         "[Locations]\r\nCurrentLocation=0,0\r\nLocation0=0,\"Home\",\"" + longCode +
-             "\",\"8,\",\"123456789\",1,0,0,1,\"\",0,\"" + longCode + "\"\r\n[CountryOverrides]\r\nCountry1=1,1,\"US\",\"" +
-             longCode + "\",\"1FG\",\"011EFG\"\r\n",
-         {{"555-1212", "5551212"}, {"(212) 555-1212", "8,12125551212"}}},
     };
     for (const auto& c : cases) {
         SetDialingVersionQuery(c.version);

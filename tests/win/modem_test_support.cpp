@@ -96,8 +96,6 @@ void ModemSetupTest::TearDown()
     m_store.reset();
     SetDeviceReleaseWait(nullptr, nullptr);
     SetPlatformIdQuery(nullptr, nullptr);
-    g_bAutoReceiveAtOpen = FALSE;
-    g_bForwardAtOpen = FALSE;
 }
 
 void ModemSetupTest::RecordWait(DWORD ms, void* context)

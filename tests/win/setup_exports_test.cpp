@@ -17,7 +17,6 @@ namespace {
 struct SheetSeen {
     HWND owner;
     bool accept;
-    std::string caption;
     int tab;
     bool ownerDisabled;
 };
@@ -27,7 +26,6 @@ HWND t_sheet = nullptr;
 void CALLBACK LookWhenRunning(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    t_seen->caption = WindowText(t_sheet);
     t_seen->tab = TabCtrl_GetCurSel(reinterpret_cast<HWND>(SendMessageA(t_sheet, PSM_GETTABCONTROL, 0, 0)));
     t_seen->ownerDisabled = !IsWindowEnabled(t_seen->owner);
     PostMessageA(t_sheet, PSM_SETCURSEL, kSetupPageModem, 0);
@@ -68,11 +66,9 @@ TEST_F(SetupExportsTest, EachEntryPointRunsTheSheetOnItsPageWithTheHostsEngine)
         auto setup = reinterpret_cast<PFN_FaxDLL_OnFaxSetup>(reinterpret_cast<void*>(GetProcAddress(module, entry.name)));
         ASSERT_NE(nullptr, setup) << entry.name;
         FaxSetConfig(m_engine, "AutoReceive", "ON");
-        SheetSeen seen = {m_host.hWnd, entry.accept, "", -1, false};
+        SheetSeen seen = {m_host.hWnd, entry.accept, -1, false};
         OnNextActivation act(&LookSoon, &seen);
         setup(&m_host, m_engine);
-        EXPECT_TRUE(act.Fired()) << entry.name;
-        EXPECT_EQ("Fax Setup", seen.caption) << entry.name;
         EXPECT_EQ(entry.page, seen.tab) << entry.name;
         EXPECT_TRUE(seen.ownerDisabled) << entry.name;
         EXPECT_TRUE(IsWindowEnabled(m_host.hWnd)) << entry.name;

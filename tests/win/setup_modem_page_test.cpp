@@ -89,7 +89,6 @@ TEST_F(ModemPageTest, AcceptingMovesTheEngineToANewlyChosenModemOnly)
             << step.select;
     }
     EXPECT_EQ((std::vector<DWORD>{kDeviceReleaseWaitMs}), m_releaseWaits);
-    EXPECT_EQ(0xDEADu, StoredNumber(kAutoReceiveBusy));
 }
 
 TEST_F(ModemPageTest, AModemTheEngineRefusesWithoutAPortOrNoneAtAllIsNotAccepted)
@@ -159,13 +158,6 @@ TEST_F(ModemPageTest, ForwardingTargetsAreSpeedAndRapidDialNumbers)
     EXPECT_TRUE(AcceptSheet().empty());
     EXPECT_EQ(4096u, StoredNumber(kFaxForwardType));
     EXPECT_EQ(7u, StoredNumber(kFaxForwardNumber));
-
-    // A stored number past the list selects nothing, and then nothing is stored over it.
-    WriteSettingNumber(kFaxForwardNumber, 4000000000u);
-    Open(kSetupPageModem, m_engine);
-    EXPECT_EQ(-1, ComboSelection(IDC_MODEM_FORWARDLIST));
-    EXPECT_TRUE(AcceptSheet().empty());
-    EXPECT_EQ(4000000000u, StoredNumber(kFaxForwardNumber));
 }
 
 TEST_F(ModemPageTest, SpeakerOffDisablesOnUntilConnected)
@@ -184,7 +176,6 @@ TEST_F(ModemPageTest, SpeakerOffDisablesOnUntilConnected)
         Open(kSetupPageModem, m_engine);
         HWND volume = Item(IDC_MODEM_VOLUME);
         EXPECT_EQ(c.shown, SendMessageA(volume, TBM_GETPOS, 0, 0)) << c.stored;
-        EXPECT_EQ(3, SendMessageA(volume, TBM_GETRANGEMAX, 0, 0));
         SendMessageA(volume, WM_KEYDOWN, c.key, 0);
         SendMessageA(volume, WM_KEYUP, c.key, 0);
         EXPECT_EQ(c.onUntilEnabled, Enabled(IDC_MODEM_ONUNTIL)) << c.stored;

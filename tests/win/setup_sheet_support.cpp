@@ -121,13 +121,13 @@ void SetupSheetTest::PressArrow(int id, bool upper) const
     SendMessageA(Item(id), WM_LBUTTONUP, 0, at);
 }
 
-std::vector<std::string> SetupSheetTest::ComboTexts(int id, bool listBox) const
+std::vector<std::string> SetupSheetTest::ComboTexts(int id) const
 {
     std::vector<std::string> texts;
-    const int count = static_cast<int>(SendMessageA(Item(id), listBox ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
+    const int count = static_cast<int>(SendMessageA(Item(id), CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         char text[512] = {};
-        SendMessageA(Item(id), listBox ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        SendMessageA(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
         texts.emplace_back(text);
     }
     return texts;

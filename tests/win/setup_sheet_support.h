@@ -49,8 +49,8 @@ protected:
     std::pair<int, int> Selection(int id) const;
     // Presses the upper (or lower) arrow of an up-down control with the mouse.
     void PressArrow(int id, bool upper) const;
-    // The texts of a combo box's (or a list box's) entries.
-    std::vector<std::string> ComboTexts(int id, bool listBox = false) const;
+    // The texts of a combo box's entries.
+    std::vector<std::string> ComboTexts(int id) const;
     int ComboSelection(int id) const { return static_cast<int>(SendMessageA(Item(id), CB_GETCURSEL, 0, 0)); }
 
     // Runs the action; every message box it shows is read and closed with its first button.

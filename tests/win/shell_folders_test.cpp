@@ -42,19 +42,6 @@ TEST(ShellFoldersTest, FaxFoldersHangUnderTheDocumentsOrTheCurrentDriveWithoutTh
     EXPECT_EQ("On Hold", g_strOnHold);
 }
 
-TEST(ShellFoldersTest, CreateDirectoryPathMakesEveryFolderAlongThePath)
-{
-    TempFolder temp;
-    std::string deep = temp.File("ab\\cd");
-    EXPECT_EQ(1, CreateDirectoryPath(deep.c_str()));
-    EXPECT_TRUE(PathExists(deep));
-    // Only the folders the path names: no folder for part of a name.
-    EXPECT_FALSE(PathExists(temp.File("a")) || PathExists(temp.File("ab\\c")));
-    // A file where a folder should be stops the walk.
-    ASSERT_TRUE(WriteFileBytes(temp.File("file"), "x"));
-    EXPECT_EQ(0, CreateDirectoryPath(temp.File("file\\sub").c_str()));
-}
-
 TEST(ShellFoldersTest, EnsureUserDataFileCopiesTheAllUsersFileOnce)
 {
     const char name[] = "QOmaster-test.ini";

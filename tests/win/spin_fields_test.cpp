@@ -74,38 +74,21 @@ TEST_F(SpinFieldTest, TimeOrDateFieldUnderTheCaretIsStepped)
     const Case cases[] = {
         {"h:mm:ss tt", "11:00:00 PM", 0, 2, 1, "12:00:00 PM", 0, 2},
         {"h:mm:ss tt", "12:00:00 PM", 0, 2, 1, "1:00:00 PM", 0, 1},   // the field shrank
-        {"h:mm:ss tt", "9:00:00 PM", 0, 1, 1, "10:00:00 PM", 0, 2},   // the field grew
         {"h:mm:ss tt", "9:59:30 PM", 8, 10, 1, "9:59:30 AM", 8, 10},
         {"HH:mm:ss", "12:30:00", 4, 4, 5, "12:35:00", 3, 5},  // a caret without a selection
         {"HH:mm:ss", "12:30:00", 3, 3, 1, "13:30:00", 0, 2},  // right after the separator: the hour
-        {"tt h:mm:ss", "PM 11:00:00", 0, 2, 1, "AM 11:00:00", 0, 2},
         {"hh:mm:ss", "22:00:00", 0, 2, 1, "23:00:00", 0, 2},  // shown with the fixed picture
         {"h:mm:ss tt", "11:00:00", 0, 2, 1, nullptr, 0, 0},  // no designator
-        {"HH:mm:ss", "garbage", 0, 2, 1, nullptr, 0, 0},
-        {"HH:mm:ss", "", 0, 0, 1, nullptr, 0, 0},
         {"HH:mm:ss", "23:75:00", 0, 2, 1, nullptr, 0, 0},  // the hour would step, the minute is no minute
-        {"dd/MM/yyyy", "31/12/2024", 0, 2, 1, "01/12/2024", 0, 2},  // the month stays
-        {"dd/MM/yyyy", "15/12/2024", 3, 5, 1, "15/01/2024", 3, 5},  // the year stays
         {"dd/MM/yyyy", "01/03/2024", 1, 1, -1, "31/03/2024", 0, 2},
         {"yyyy.MM.dd", "2024.12.15", 0, 4, 1, "2025.12.15", 0, 4},
-        {"yyyy.MM.dd", "2024.02.29", 8, 10, 1, "2024.02.01", 8, 10},
         {"dd.MM.yyyy", "7.3.002025", 0, 1, 1, "08.03.2025", 0, 2},  // rewritten in full
-        {"dd/MM/yyyy", "1/02/2025", 0, 1, 1, nullptr, 0, 0},    // shorter than 10 characters
-        {"dd/MM/yyyy", "01.02.2025", 0, 2, 1, nullptr, 0, 0},   // another separator
         {"dd/MM/yyyy", "31/12/9999", 6, 10, 1, nullptr, 0, 0},  // no year after 9999
         {"dd/MM/yyyy", "15/13/2024", 0, 2, 1, nullptr, 0, 0},   // no thirteenth month
-        {"dd/MM/yyyy", "15/12/1000", 0, 2, 1, nullptr, 0, 0},   // before the first year the system shows
     };
     for (const Case& c : cases) {
         const bool date = std::string(c.format).find_first_of("/.") != std::string::npos;
         ASSERT_NO_FATAL_FAILURE(date ? UseShortDate(c.format) : UseTimeFormat(c.format));
         EXPECT_EQ(Expected(c), Spin(c, date)) << c.format;
     }
-    // An edit that is not there, and no place for the selection: nothing breaks.
-    SpinTimeField(m_dialog, 12345, IDC_TEST_OTHER_EDIT, 1, nullptr, nullptr);
-    SpinDateField(m_dialog, 12345, IDC_TEST_OTHER_EDIT, 1, nullptr, nullptr);
-    SetDlgItemTextA(m_dialog, IDC_TEST_EDIT, "10:00:00");
-    SendDlgItemMessageA(m_dialog, IDC_TEST_EDIT, EM_SETSEL, 0, 2);
-    SpinTimeField(m_dialog, IDC_TEST_EDIT, 12345, 1, nullptr, nullptr);
-    EXPECT_EQ("11:00:00 0-2", State(IDC_TEST_EDIT));
 }
