@@ -155,6 +155,36 @@ TEST_F(DialingRulesTest, WithoutAUsableLocationTheNumberIsDialedAsEntered)
     ExpectDialed({{"(212) 555-1212", nullptr}});
 }
 
+// Hostile values in the registry: each field keeps what it had, nothing reads past a value.
+TEST_F(DialingRulesTest, MalformedLocationValuesLeaveTheirFieldsAsTheyWere)
+{
+    WriteExample(kDialingExamples[1]);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "AreaCode", "12345678");  // one character too many
+    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "TollList", std::string(64, '5'));  // likewise
+    // Values of other types, and a text stored without its terminator that fills the whole field.
+    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "Flags", "4");
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "DisableCallWaiting", 4);
+    const BYTE oddSize[] = {212, 0, 0, 0, 7};
+    WriteRegistryBinary(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "NoPrefAC", oddSize, sizeof oddSize);
+    HKEY location = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, kLocation2.c_str(), 0, KEY_WRITE, &location));
+    RegSetValueExA(location, "OutsideAccess", 0, REG_SZ, reinterpret_cast<const BYTE*>(std::string(32, '9').data()), 32);
+    RegCloseKey(location);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, CountryKey(1).c_str(), "SameAreaRule", std::string(32, 'G'));
+    WriteRegistryString(HKEY_LOCAL_MACHINE, CountryKey(1).c_str(), "CountryCode", "44");  // counts as missing
+
+    CDialingRules rules;
+    EXPECT_EQ(1, rules.TranslateNumber("555-1212"));
+    EXPECT_EQ("5551212 area= toll= out= call= flags=1 same=G country=1",
+              std::string(rules.m_szResult) + " area=" + rules.m_szAreaCode + " toll=" + rules.m_szTollList +
+                  " out=" + rules.m_szOutsideAccess + " call=" + rules.m_szDisableCallWaiting +
+                  " flags=" + std::to_string(rules.m_dwFlags) + " same=" + rules.m_szSameAreaRule +
+                  " country=" + rules.m_szCountryCode);
+    EXPECT_EQ(1, rules.TranslateNumber("(212) 555-1212"));
+    EXPECT_STREQ("2125551212", rules.m_szResult);  // 212 of the five bytes is read, without the digit "1"
+}
+
+
 TEST_F(DialingRulesTest, TelephonIniIsReadOnlyOnTheWindows95Family)
 {
     const std::string office = "[Locations]\r\nCurrentLocation=1,1\r\n"
