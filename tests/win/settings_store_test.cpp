@@ -49,6 +49,7 @@ TEST_F(SettingsStoreTest, ValuesOfTheWrongTypeOrSizeGiveTheDefault)
         {REG_SZ, std::string(20, 'L') + '\0', 21, "LLLLLLLLLLLLLLLLLLLL"},  // 20 characters fit 21 bytes
         {REG_SZ, std::string(unterminated, 4), 31, "ABCD"},  // stored without its terminator
         {REG_SZ, std::string(unterminated, 4), 4, "default"},  // no room for the terminator
+        {REG_SZ, std::string(100000, 'x') + '\0', 21, "default"},  // never overruns
     };
     for (const auto& c : cases) {
         HKEY key = nullptr;
