@@ -1,5 +1,7 @@
 #include "logs/log_row.h"
 
+#include <iterator>
+
 #include "host/fax_folders.h"
 #include "logs/log_status_texts.h"
 
@@ -66,17 +68,26 @@ int CLogRows::FindRow(DWORD jobId)
     int row = CurrentRow(entry->second);
     if (row >= 0 && JobIdOfRow(row) == jobId)
         return row;
-    // The rows moved in a way not recorded here (a sort): the list looks the job up by its
-    // item data, much faster than asking it row by row.
-    LVFINDINFOA find = {};
-    find.flags = LVFI_PARAM;
-    find.lParam = static_cast<LPARAM>(jobId);
-    row = m_list.FindItem(&find);
-    if (row < 0)
-        m_entries.erase(entry);
-    else
-        Remember(jobId, row, entry->second.status);
-    return row;
+    // The rows moved in a way not recorded here (a sort): one walk over the list finds them
+    // all again, where a search for this job alone would be repeated for the next one.
+    Reindex();
+    entry = m_entries.find(jobId);
+    return entry == m_entries.end() ? -1 : entry->second.row;
+}
+
+void CLogRows::Reindex()
+{
+    m_deletedRows.clear();
+    ++m_epoch;
+    const int rows = m_list.GetItemCount();
+    for (int row = 0; row < rows; ++row) {
+        auto entry = m_entries.find(JobIdOfRow(row));
+        if (entry != m_entries.end())
+            entry->second = {row, 0, m_epoch, entry->second.status};
+    }
+    // A job the list no longer shows has no row.
+    for (auto entry = m_entries.begin(); entry != m_entries.end();)
+        entry = entry->second.epoch == m_epoch ? std::next(entry) : m_entries.erase(entry);
 }
 
 std::string CLogRows::RowStatus(int row) const

@@ -51,6 +51,8 @@ private:
     // that is not known.
     int CurrentRow(const Entry& entry) const;
     void Remember(DWORD jobId, int row, const std::string* status);
+    // Finds the row of every job again after the rows moved.
+    void Reindex();
 
     CSortListCtrl& m_list;
     std::unordered_map<DWORD, Entry> m_entries;

@@ -402,3 +402,23 @@ TEST_F(RecvLogPageTest, AFaxIsForwardedAsATiffDocumentOrAsItIsWhenItCannotBeRead
                       document.pages[p].chunks.at(0));
     }
 }
+
+TEST_F(LogPageCasesTest, AfterAHeaderSortReportsStillReachTheirOwnRows)
+{
+    WriteJobs({Job(1, FAXLOG_SENT, "Cyd"), Job(2, FAXLOG_SENT, "Abe"), Job(3, FAXLOG_SENT, "Bea")});
+    OpenSheet();
+    HWND page = SendPage();
+    HWND header = ListView_GetHeader(List(page));
+    const int name = listtest::HeaderItemMiddle(header, 4);
+    listtest::PressHeader(header, name);
+    listtest::ReleaseHeader(header, name);
+    ASSERT_EQ((std::vector<std::string>{"Abe", "Bea", "Cyd"}), Column(page, 4));
+    ReportSendEntry(1, FAXLOG_FAILED, "Cyd");
+    SEND_FAX removed = {};
+    removed.dwJobID = 2;
+    removed.nLogType = FAXLOG_SENT;
+    g_pSendLogPage->OnLogChanged(&removed, FAXLOG_CHANGE_REMOVED);
+    ReportSendEntry(3, FAXLOG_FAILED, "Bea");
+    EXPECT_EQ((std::vector<std::string>{"Bea", "Cyd"}), Column(page, 4));
+    EXPECT_EQ((std::vector<std::string>{"Error", "Error"}), Column(page, 0));
+}
