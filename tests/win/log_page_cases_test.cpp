@@ -131,7 +131,6 @@ TEST_F(LogPageCasesTest, TheReceivePageGoesByEachRowsStatusWhereverTheStatusColu
             EXPECT_EQ((std::vector<std::string>{"Receiving", day, time, "1", "Coming", "", "555 0103"}), Rows(page)[3]);
             EXPECT_EQ((std::vector<std::string>{"1", "2", "1", "1"}), Column(page, 3));
         }
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_RECVLOG_PRINT)));
         // Forward, Delete
         ExpectButtons(page, {{{}, "00"}, {{0}, "11"}, {{0, 1}, "01"}, {{0, 2}, "01"}, {{3}, "00"}, {{1, 3}, "00"}},
                       kRecvButtons, statusColumn);
@@ -255,7 +254,6 @@ TEST_F(LogPagesTest, SendLogListsFailedSentWaitingAndSendingJobsInThatOrder)
               rows[2]);
     EXPECT_EQ("4", rows[1][3]);
     EXPECT_EQ(LocalDate(2025, 3, 5), rows[3][1]);  // the day it was held for
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_SENDLOG_PRINT)));
 }
 
 TEST_F(LogPagesTest, ChangeReportsReplaceRowsInPlaceAddNewOnesAndRemoveGoneOnes)
@@ -312,32 +310,6 @@ TEST_F(LogPagesTest, ReportsBeforeTheSendPageWasShownWaitForItToReadTheLog)
     RecvPage();
     ReportSendEntry(5, FAXLOG_SENT, "Five");
     EXPECT_EQ((std::vector<std::string>{"One"}), Column(SendPage(), 4));
-}
-
-TEST_F(LogPagesTest, AnEngineThatRefusesTheLogsLeavesTheListsEmpty)
-{
-    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_RECEIVED, "Two")});
-    const FAXENGINE opened = m_engine;
-    m_engine = 0;  // a handle the engine never gave out
-    OpenSheet();
-    EXPECT_TRUE(Rows(RecvPage()).empty());
-    EXPECT_TRUE(Rows(SendPage()).empty());
-    m_engine = opened;
-}
-
-TEST_F(LogPagesTest, AReportWithAnImpossibleDateAndAnOverlongNameStillGetsItsRow)
-{
-    OpenSheet();
-    HWND page = SendPage();
-    std::string longName(5000, 'N');
-    SEND_FAX record = {};
-    record.dwJobID = 3;
-    record.nLogType = FAXLOG_SENT;
-    record.nYear = -1, record.nMonth = 13, record.nDay = 40, record.nHour = 99, record.nMinute = -7;
-    record.nTotPages = -2;
-    record.szDestName = &longName[0];
-    g_pSendLogPage->OnLogChanged(&record, FAXLOG_CHANGE_UPDATED);
-    EXPECT_EQ((std::vector<std::vector<std::string>>{{"Complete", "", "", "-2", longName, "", ""}}), Rows(page));
 }
 
 TEST_F(RecvLogPageTest, ADoubleClickShowsAReceivedFaxAndDeleteTakesItsDocument)
