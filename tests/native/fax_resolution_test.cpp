@@ -45,7 +45,7 @@ TEST(FaxResolutionTest, VerticalResolutionDecidesFineOrStandard)
 
 TEST(FaxResolutionTest, AnythingButAReadableEngineDocumentCountsAsFine)
 {
-    std::vector<std::vector<uint8_t>> others = {Document(98, 1, "II"), Document(98, 1, "MM"), {'F', 'F', '*'}};
+    std::vector<std::vector<uint8_t>> others = {Document(98, 1, "II"), {'F', 'F', '*'}};
     others.push_back(Document(98, 1));
     Put32(others.back(), 4, 0xFFFFFFF0u);  // directory far past the end
     others.push_back(Document(98, 1));
