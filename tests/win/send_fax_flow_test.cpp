@@ -141,12 +141,6 @@ TEST_F(SendFaxFlowTest, ResendAndForwardTakeOverALoggedJob)
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(Dialog(), IDC_SENDFAX_COVERPAGE));
     EXPECT_FALSE(Enabled(IDC_SENDFAX_NOTES));
 
-    // A missing document is named to the user.
-    std::string missing = m_files.File("missing.tif");
-    job = LoggedJob(&missing[0], &cover[0]);
-    EXPECT_EQ((std::vector<std::string>{"Cannot open fax file " + missing + "."}),
-              Boxes([&] { Open(SENDFAX_OPEN_RESEND, &job); }));
-    EXPECT_EQ(2u, Rows().size());
     // No job at all opens an empty list.
     Open(SENDFAX_OPEN_RESEND, nullptr);
     EXPECT_EQ((std::vector<std::string>{"<Type Here>||"}), Rows());
