@@ -85,7 +85,6 @@ TEST_F(SendJobBuilderTest, OneJobPerRecipientWithItsTextsStaggeredStartAndOwnDoc
     std::vector<EngineJob> jobs = m_engine.Jobs();
     EXPECT_EQ("Figures|See page 2||", jobs[0].subject + "|" + jobs[0].comments + "|" + jobs[0].cover + "|" +
                                           jobs[0].userDefined);
-    EXPECT_EQ("From:%s %x To:%r|Date:%d Time %t|Page %c of %p", jobs[0].banner);
     EXPECT_EQ((std::vector<int>{2, 90, 1}),  // retries, delay, fine (not a readable engine document)
               (std::vector<int>{jobs[0].record.nRetries, jobs[0].record.nRetryDelay, jobs[0].record.Resolution}));
 
