@@ -25,7 +25,6 @@ TEST_F(FaxBannerTest, StoredPartsAreJoinedAndTheirMacrosTranslatedAnyUnreadableP
         // Three parts of the longest length fill the buffer exactly.
         {longest, longest, "@N" + std::string(18, 'y'), longest + "|" + longest + "|%p" + std::string(18, 'y')},
         {"Left", std::string(21, 'c'), "Right", kDefault},  // does not fit its buffer
-        {"Left", "Center", "-", kDefault},
         {"#", "Center", "Right", kDefault},
     };
     for (const Case& c : cases) {
