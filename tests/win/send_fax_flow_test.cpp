@@ -201,6 +201,7 @@ TEST_F(SendFaxFlowTest, TheEntryPointsRunTheDialogOverTheForegroundWindowAndSend
                       job.subject + "|" + job.comments + "|" + job.cover.substr(job.cover.rfind('\\') + 1) + "|" +
                           job.destPhone);
     }
+    EXPECT_EQ(4u, m_pauses.size());  // one per row sent, the typing row too, none past the list
     FreeLibrary(module);
 }
 
