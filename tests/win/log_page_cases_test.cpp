@@ -80,7 +80,8 @@ TEST_F(LogPageCasesTest, TheSendPageGoesByEachRowsStatusWhereverTheStatusColumnS
     for (int statusColumn : {0, 6}) {
         LogJob held = At(Job(4, FAXLOG_WAITING, "Held"), 2026, 3, 1);
         held.held = true;
-        WriteJobs({Job(1, FAXLOG_FAILED, "Failed"), Job(2, FAXLOG_SENT, "Sent", "C:\\Out\\A1.tif"),
+        // Failed jobs come before sent ones, then the waiting ones.
+        WriteJobs({Job(2, FAXLOG_SENT, "Sent", "C:\\Out\\A1.tif"), Job(1, FAXLOG_FAILED, "Failed"),
                    Job(3, FAXLOG_WAITING, "Pending", "C:\\Out\\B7.fmf"), held, At(Job(9, FAXLOG_WAITING, "Busy"), 2027, 1, 1)});
         m_requests.clear();
         HWND page = PageWithStatusIn(statusColumn, true);
@@ -90,6 +91,8 @@ TEST_F(LogPageCasesTest, TheSendPageGoesByEachRowsStatusWhereverTheStatusColumnS
         SelectRows(page, {4});
         ReportSendEntry(9, FAXLOG_SENDING, "Busy", "C:\\Out\\C3.fmf");
         EXPECT_EQ("00000", Buttons(page, kSendButtons));
+        // A held job shows the day it was held for, not the year ahead.
+        EXPECT_TRUE(statusColumn != 0 || Rows(page)[3][1] == LocalDate(2025, 3, 1)) << Rows(page)[3][1];
         // Resend, Reschedule, Hold, Release, Delete
         ExpectButtons(page,
                       {{{0}, "10001"}, {{1}, "10001"}, {{2}, "01101"}, {{3}, "01011"}, {{2, 3}, "00001"},
@@ -131,7 +134,6 @@ TEST_F(LogPageCasesTest, TheReceivePageGoesByEachRowsStatusWhereverTheStatusColu
             EXPECT_EQ((std::vector<std::string>{"Receiving", day, time, "1", "Coming", "", "555 0103"}), Rows(page)[3]);
             EXPECT_EQ((std::vector<std::string>{"1", "2", "1", "1"}), Column(page, 3));
         }
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_RECVLOG_PRINT)));
         // Forward, Delete
         ExpectButtons(page, {{{}, "00"}, {{0}, "11"}, {{0, 1}, "01"}, {{0, 2}, "01"}, {{3}, "00"}, {{1, 3}, "00"}},
                       kRecvButtons, statusColumn);
@@ -229,35 +231,6 @@ TEST_F(LogPageCasesTest, EveryEntryOfALongLogIsShownAndAnEngineThatNeverEndsIsLe
     }
 }
 
-TEST_F(LogPagesTest, SendLogListsFailedSentWaitingAndSendingJobsInThatOrder)
-{
-    LogJob sent = Job(1, FAXLOG_SENT, "Sent");
-    sent.totalPages = 4;
-    LogJob pending = At(Job(3, FAXLOG_WAITING, "Pending"), 2025, 4, 1, 14, 5, 9);
-    pending.company = "Pending Ltd", pending.fax = "555 013";
-    // Held for 5 March 2025: the engine keeps it a year ahead.
-    LogJob held = At(Job(4, FAXLOG_WAITING, "Held"), 2026, 3, 5);
-    held.held = true;
-    // Due now: the engine's next step starts sending it, and then opens its log with 0.
-    LogJob due = At(Job(5, FAXLOG_WAITING, "Due"), 2025, 3, 10, 11);
-    due.cover = "cover";
-    WriteJobs({sent, Job(2, FAXLOG_FAILED, "Failed"), pending, held, due});
-    RunEngine(1);
-
-    OpenSheet();
-    HWND page = SendPage();
-    const auto rows = Rows(page);
-    ASSERT_EQ(5u, rows.size());
-    EXPECT_EQ((std::vector<std::string>{"Error", "Complete", "Pending", "On Hold", "Sending"}), Column(page, 0));
-    EXPECT_EQ((std::vector<std::string>{"Failed", "Sent", "Pending", "Held", "Due"}), Column(page, 4));
-    EXPECT_EQ((std::vector<std::string>{"Pending", LocalDate(2025, 4, 1), LocalTime(14, 5, 9), "1", "Pending",
-                                        "Pending Ltd", "555 013"}),
-              rows[2]);
-    EXPECT_EQ("4", rows[1][3]);
-    EXPECT_EQ(LocalDate(2025, 3, 5), rows[3][1]);  // the day it was held for
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_SENDLOG_PRINT)));
-}
-
 TEST_F(LogPagesTest, ChangeReportsReplaceRowsInPlaceAddNewOnesAndRemoveGoneOnes)
 {
     WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_SENT, "Two"), Job(6, FAXLOG_RECEIVED, "In")});
@@ -303,41 +276,6 @@ TEST_F(LogPagesTest, ChangeReportsReplaceRowsInPlaceAddNewOnesAndRemoveGoneOnes)
         EXPECT_EQ(report.statuses, Column(page, 0)) << report.id << " " << report.kind << " " << report.code;
         EXPECT_EQ(report.names, Column(page, 4)) << report.id << " " << report.kind << " " << report.code;
     }
-}
-
-TEST_F(LogPagesTest, ReportsBeforeTheSendPageWasShownWaitForItToReadTheLog)
-{
-    WriteJobs({Job(1, FAXLOG_SENT, "One")});
-    OpenSheet();
-    RecvPage();
-    ReportSendEntry(5, FAXLOG_SENT, "Five");
-    EXPECT_EQ((std::vector<std::string>{"One"}), Column(SendPage(), 4));
-}
-
-TEST_F(LogPagesTest, AnEngineThatRefusesTheLogsLeavesTheListsEmpty)
-{
-    WriteJobs({Job(1, FAXLOG_SENT, "One"), Job(2, FAXLOG_RECEIVED, "Two")});
-    const FAXENGINE opened = m_engine;
-    m_engine = 0;  // a handle the engine never gave out
-    OpenSheet();
-    EXPECT_TRUE(Rows(RecvPage()).empty());
-    EXPECT_TRUE(Rows(SendPage()).empty());
-    m_engine = opened;
-}
-
-TEST_F(LogPagesTest, AReportWithAnImpossibleDateAndAnOverlongNameStillGetsItsRow)
-{
-    OpenSheet();
-    HWND page = SendPage();
-    std::string longName(5000, 'N');
-    SEND_FAX record = {};
-    record.dwJobID = 3;
-    record.nLogType = FAXLOG_SENT;
-    record.nYear = -1, record.nMonth = 13, record.nDay = 40, record.nHour = 99, record.nMinute = -7;
-    record.nTotPages = -2;
-    record.szDestName = &longName[0];
-    g_pSendLogPage->OnLogChanged(&record, FAXLOG_CHANGE_UPDATED);
-    EXPECT_EQ((std::vector<std::vector<std::string>>{{"Complete", "", "", "-2", longName, "", ""}}), Rows(page));
 }
 
 TEST_F(RecvLogPageTest, ADoubleClickShowsAReceivedFaxAndDeleteTakesItsDocument)

@@ -62,28 +62,18 @@ void SendFaxTest::SetUp()
     g_bNotifyOnCompletion = 0;
     m_document = m_files.File("abc123.fmf");
     ASSERT_TRUE(WriteFileBytes(m_document, std::string("FF*\0document", 12)));
-    // A host window that notes the cover pages it is asked to show.
     WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_FAX_PREVIEW_COVER && s_current)
-            s_current->m_previews.push_back(std::to_string(wParam) + " " + reinterpret_cast<const char*>(lParam));
-        return DefWindowProcA(window, message, wParam, lParam);
-    };
+    windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "RWFaxSendFaxTestHost";
     RegisterClassA(&windowClass);
     m_host = FrameworkWindowObject(CreateWindowA(windowClass.lpszClassName, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 300,
                                                  200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
-    CWinApp::SetHelpCall([](HWND, const char*, UINT command, ULONG_PTR data) -> BOOL {
-        s_current->m_help.emplace_back(command, data);
-        return TRUE;
-    });
 }
 
 void SendFaxTest::TearDown()
 {
     m_dialog.reset();
-    CWinApp::SetHelpCall(nullptr);
     DestroyWindow(m_host.hWnd);
     SetSendPauseHook(nullptr, nullptr);
     g_bNotifyOnCompletion = 0;

@@ -2,8 +2,7 @@
 // The send path on a real desktop for the tests: the stand-in fax engine in a temporary store
 // with what it took over read back; and for the Send Fax dialog, two phonebooks in the
 // stand-in phonebook library, the engine's pauses counted instead of waited for, a host
-// window that notes what the dialog asks of it, and helpers that work the dialog's controls
-// by identifier as the user does.
+// window, and helpers that work the dialog's controls by identifier as the user does.
 #include <windows.h>
 
 #include <memory>
@@ -73,8 +72,6 @@ protected:
     std::string m_document;
     std::vector<DWORD> m_pauses;
     FAXHOSTWND m_host = {};
-    std::vector<std::string> m_previews;  // file names the host was asked to show
-    std::vector<std::pair<UINT, ULONG_PTR>> m_help;
     CWinApp m_app;
     std::unique_ptr<CDSendFax> m_dialog;
 

@@ -1,8 +1,6 @@
-// The Send Fax dialog worked by control ID: the schedule, adding a recipient to the phonebook,
-// the options, help and cover preview, taking over a logged job to resend or forward it,
-// sending through the module's entry points, and its lists: the typing row, recipients typed
-// or taken from the phonebook, Remove, and the buttons that follow the lists. The options box starts from the
-// Log Setup page's default; OK writes the choice for the next send, Cancel writes nothing.
+// The Send Fax dialog worked by control ID: the schedule, taking over a logged job to resend
+// or forward it, sending through the module's entry points, and its lists: the typing row,
+// recipients typed or taken from the phonebook, Remove, and the buttons that follow the lists.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -13,7 +11,6 @@
 #include "res/resource.h"
 #include "send/locale_date_time.h"
 #include "send/locale_picture.h"
-#include "send/send_options_dialog.h"
 #include "settings/setting_names.h"
 #include "settings/setting_readers.h"
 #include "send_fax_fixture.h"
@@ -123,45 +120,6 @@ TEST_F(SendFaxFlowTest, ScheduleShowsTheRecipientsAndTakesBackTheChoiceOnlyAfter
               Boxes([&] { Click(IDC_SENDFAX_SCHEDULE); }));
 }
 
-TEST_F(SendFaxFlowTest, AddToPhonebookOpensTheLibrarysEditorFilledFromTheRowAndListsTheNewEntry)
-{
-    Open();
-    TypeIntoCell(0, 0, "Dana Duke Smith");
-    TypeIntoCell(0, 1, "Duke Co");
-    TypeIntoCell(0, 2, "555 0606");
-    SelectRows(IDC_SENDFAX_SENDLIST, {1});
-    SelectRows(IDC_SENDFAX_PHONEBOOK, {0});
-    std::string shown;
-    WithWindow(IDC_PB_FIRST_NAME, [&](HWND editor) {
-        for (int id : {IDC_PB_FIRST_NAME, IDC_PB_LAST_NAME, IDC_PB_COMPANY, IDC_PB_FAX})
-            shown += ControlText(editor, id) + "|";
-        PostClick(editor, IDOK);
-    }, [&] { Click(IDC_SENDFAX_ADDTOBOOK); });
-    EXPECT_EQ("Dana|Duke Smith|Duke Co|555 0606|", shown);
-    EXPECT_EQ((std::vector<std::string>{"Ann Archer", "Bob Baker", "Cleo Cole", "Dana Duke Smith"}), EntryNames());
-    EXPECT_FALSE(Enabled(IDC_SENDFAX_ADD));  // the list was filled again, nothing is selected in it
-}
-
-TEST_F(SendFaxFlowTest, OptionsHelpAndPreviewReachTheirDialogHelpFileAndHost)
-{
-    Open();
-    // Opened without a parent, the options box is modal over the Send Fax dialog all the same.
-    WithWindow(IDC_OPTIONS_KEEPPAGES, [&](HWND options) {
-        EXPECT_FALSE(IsWindowEnabled(Dialog()));
-        PostClick(options, IDCANCEL);
-    }, [&] { Click(IDC_SENDFAX_OPTIONS); });
-
-    Click(IDC_HELPBUTTON);
-    EXPECT_EQ((std::vector<std::pair<UINT, ULONG_PTR>>{{HELP_CONTEXT, 677}}), m_help);
-
-    Click(IDC_SENDFAX_COVERPAGE);
-    for (int line : {2, 3}) {
-        ChooseComboLine(IDC_SENDFAX_COVERLIST, line);
-        Click(IDC_SENDFAX_PREVIEW);
-    }
-    EXPECT_EQ((std::vector<std::string>{"9 Urgent.Qoi", "9 Check This Out.Qoi"}), m_previews);
-}
-
 TEST_F(SendFaxFlowTest, ResendAndForwardTakeOverALoggedJob)
 {
     std::string tif = m_files.File("R00000017.tif"), cover = "C:\\FAXCOV~1\\general.pg", none;
@@ -183,15 +141,7 @@ TEST_F(SendFaxFlowTest, ResendAndForwardTakeOverALoggedJob)
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(Dialog(), IDC_SENDFAX_COVERPAGE));
     EXPECT_FALSE(Enabled(IDC_SENDFAX_NOTES));
 
-    // A missing document is named to the user.
-    std::string missing = m_files.File("missing.tif");
-    job = LoggedJob(&missing[0], &cover[0]);
-    EXPECT_EQ((std::vector<std::string>{"Cannot open fax file " + missing + "."}),
-              Boxes([&] { Open(SENDFAX_OPEN_RESEND, &job); }));
-    EXPECT_EQ(2u, Rows().size());
-    // A job without texts, or none at all, opens an empty list.
-    SEND_FAX empty = {};
-    Open(SENDFAX_OPEN_RESEND, &empty);
+    // No job at all opens an empty list.
     Open(SENDFAX_OPEN_RESEND, nullptr);
     EXPECT_EQ((std::vector<std::string>{"<Type Here>||"}), Rows());
 }
@@ -225,8 +175,6 @@ TEST_F(SendFaxFlowTest, TheEntryPointsRunTheDialogOverTheForegroundWindowAndSend
         int result = 0;
         WithWindow(IDC_SENDFAX_SENDLIST, [&](HWND dialog) {
             EXPECT_EQ(front, GetWindow(dialog, GW_OWNER));
-            EXPECT_FALSE(IsWindowEnabled(front));  // as under any modal dialog
-            EXPECT_EQ("Fax Send", WindowText(dialog));
             if (send) {
                 for (int id : {IDC_SENDFAX_ADDALL, IDC_SENDFAX_COVERPAGE})
                     SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
@@ -253,39 +201,8 @@ TEST_F(SendFaxFlowTest, TheEntryPointsRunTheDialogOverTheForegroundWindowAndSend
                       job.subject + "|" + job.comments + "|" + job.cover.substr(job.cover.rfind('\\') + 1) + "|" +
                           job.destPhone);
     }
+    EXPECT_EQ(4u, m_pauses.size());  // one per row sent, the typing row too, none past the list
     FreeLibrary(module);
-}
-
-TEST_F(SendFaxFlowTest, TheOptionsBoxStartsFromTheLogSetupDefaultAndOnlyOkStoresTheChoice)
-{
-    // the Log Setup default ("-" not stored, "#n" a number, else a text), what the user does,
-    // whether the box opens checked and what is stored for the next send ("-" nothing)
-    const char* const cases[][3] = {
-        {"-", "OK", "1 1"},  {"-", "click OK", "1 0"},     {"#1", "OK", "1 1"},
-        {"#0", "click Cancel", "0 -"},
-        {"#7", "OK", "0 0"},  // any number but 1: do not keep
-        {"0", "OK", "1 1"},   // no number: as missing
-    };
-    for (const auto& c : cases) {
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepPages);
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, kKeepAfterSend);
-        if (c[0][0] == '#')
-            WriteSettingNumber(kKeepAfterSend, static_cast<DWORD>(atoi(c[0] + 1)));
-        else if (c[0][0] != '-')
-            WriteSettingText(kKeepAfterSend, c[0]);
-        std::string seen;
-        CDSendOptions dialog;
-        WithWindow(IDC_OPTIONS_KEEPPAGES, [&](HWND box) {
-            EXPECT_EQ("Fax Send Options", WindowText(box));
-            seen = std::to_string(IsDlgButtonChecked(box, IDC_OPTIONS_KEEPPAGES));
-            if (c[1][0] == 'c')
-                SendDlgItemMessageA(box, IDC_OPTIONS_KEEPPAGES, BM_CLICK, 0, 0);
-            PostClick(box, std::string(c[1]).find("OK") != std::string::npos ? IDOK : IDCANCEL);
-        }, [&] { dialog.DoModal(); });
-        DWORD value = 0;
-        EXPECT_EQ(c[2], seen + " " + (TryReadSettingNumber(kKeepPages, &value) ? std::to_string(value) : "-"))
-            << c[0] << " " << c[1];
-    }
 }
 
 TEST_F(SendFaxFlowTest, AFreshDialogShowsOnlyTheTypingRowAndNothingCanBeSentYet)
@@ -315,18 +232,9 @@ TEST_F(SendFaxFlowTest, AFreshDialogShowsOnlyTheTypingRowAndNothingCanBeSentYet)
     EXPECT_TRUE(IsWindowVisible(Dialog()));
     EXPECT_TRUE(m_pauses.empty());
 
-    // Without phonebooks the panel is empty, a click on Add All that comes anyway adds nothing,
-    // and typing still works.
-    DeleteFileA(m_books.Folder().File("Customers.pbk").c_str());
-    DeleteFileA(m_books.Folder().File("Suppliers.pbk").c_str());
     // Off-peak sending switched off: Send Now is preselected instead of Off Peak.
     WriteSettingNumber(kEnableOffpeak, 0);
     EXPECT_EQ(SCHEDULE_SEND_NOW, Open().m_nSchedule);
-    EXPECT_TRUE(ComboTexts(IDC_SENDFAX_BOOKS).empty() && EntryNames().empty());
-    EXPECT_FALSE(Enabled(IDC_SENDFAX_ADDALL));
-    Click(IDC_SENDFAX_ADDALL);
-    TypeIntoCell(0, 2, "555 9999");
-    EXPECT_EQ(2u, Rows().size());
 }
 
 TEST_F(SendFaxFlowTest, AFaxNumberTypedIntoTheTypingRowMakesARecipientWithANewTypingRowAbove)
