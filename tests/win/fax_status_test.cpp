@@ -132,6 +132,12 @@ TEST_F(StatusWindowTest, ShowsFillTheFieldsAndUpdatesChangeOneFieldEach)
     // A null record leaves the texts empty.
     Show(nullptr);
     EXPECT_EQ((std::vector<std::string>{"", "", "", "", "", "", "", "", "", "0"}), Fields());
+    // Destroyed by the host, the window is built again by the next show.
+    DestroyWindow(window);
+    Show(&second);
+    window = StatusWindow();
+    ASSERT_NE(nullptr, window);
+    EXPECT_TRUE(IsWindowVisible(window));
     // Unloaded while shown, the module takes its window along; the next load starts over.
     Show(&second);
     ASSERT_TRUE(FreeLibrary(m_module));

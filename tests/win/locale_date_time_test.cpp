@@ -67,8 +67,10 @@ TEST_F(LocaleDateTimeTest, TimeModeAndShownTimeFollowTheUsersFormat)
 TEST_F(LocaleDateTimeTest, TimeTextsAreCheckedAndRewrittenInTheLocalesFormOrReplacedByNow)
 {
     const SYSTEMTIME now = MakeTime(2025, 3, 7, 8, 9, 10);
+    const std::string hostile(5000, '9');
     const char* const cases[][3] = {
         {"HH:mm:ss", "9:5:7", "9:5:7 valid 09:05:07"},
+        {"HH:mm:ss", hostile.c_str(), "0:0:0 refused 08:09:10"},
         {"HH:mm:ss", "24:00:00", "0:0:0 refused 08:09:10"},
         {"HH:mm:ss", "1:2", "0:0:0 refused 08:09:10"},  // shorter than 4 characters
         {"h:mm:ss tt", "12:30:00 AM", "0:30:0 valid 12:30:00 AM"},
@@ -105,7 +107,9 @@ TEST_F(LocaleDateTimeTest, DateOrderAndSeparatorFollowTheShortDateFormat)
 TEST_F(LocaleDateTimeTest, DateTextsAreCheckedAndRewrittenInTheOrdersFormOrReplacedByToday)
 {
     const SYSTEMTIME today = MakeTime(2024, 6, 15, 10, 11, 12);
+    const std::string hostile(100000, '1');
     const char* const cases[][3] = {
+        {"dd/MM/yyyy", hostile.c_str(), "0-0-0 refused 15/06/2024"},
         {"dd/MM/yyyy", "31/01/2025", "2025-1-31 valid 31/01/2025"},
         {"dd/MM/yyyy", "1/02/2025", "0-0-0 refused 15/06/2024"},  // 9 characters
         {"dd/MM/yyyy", "7/3/002025", "2025-3-7 valid 07/03/2025"},

@@ -360,3 +360,18 @@ TEST_F(LogPageCasesTest, AfterAHeaderSortReportsStillReachTheirOwnRows)
     EXPECT_EQ((std::vector<std::string>{"Bea", "Cyd"}), Column(page, 4));
     EXPECT_EQ((std::vector<std::string>{"Error", "Error"}), Column(page, 0));
 }
+
+TEST_F(LogPageCasesTest, AReportWithAnImpossibleDateAndAnOverlongNameStillGetsItsRow)
+{
+    OpenSheet();
+    HWND page = SendPage();
+    std::string longName(5000, 'N');
+    SEND_FAX record = {};
+    record.dwJobID = 3;
+    record.nLogType = FAXLOG_SENT;
+    record.nYear = -1, record.nMonth = 13, record.nDay = 40, record.nHour = 99, record.nMinute = -7;
+    record.nTotPages = -2;
+    record.szDestName = &longName[0];
+    g_pSendLogPage->OnLogChanged(&record, FAXLOG_CHANGE_UPDATED);
+    EXPECT_EQ((std::vector<std::vector<std::string>>{{"Complete", "", "", "-2", longName, "", ""}}), Rows(page));
+}
