@@ -53,14 +53,17 @@ LRESULT CALLBACK CloseOnActivation(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(t_hook, code, wParam, lParam);
 }
 
+BOOL CALLBACK AddIfVisible(HWND window, LPARAM list)
+{
+    if (IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> VisibleWindows()
 {
     std::vector<HWND> windows;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM list) {
-        if (IsWindowVisible(window))
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&windows));
+    EnumThreadWindows(GetCurrentThreadId(), &AddIfVisible, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
