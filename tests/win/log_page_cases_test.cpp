@@ -227,6 +227,8 @@ TEST_F(LogPageCasesTest, EveryEntryOfALongLogIsShownAndAnEngineThatNeverEndsIsLe
         ASSERT_EQ(static_cast<size_t>(entries), names.size());
         EXPECT_EQ("Sender 0", names.front());
         EXPECT_EQ("Sender " + std::to_string(entries - 1), names.back());
+        // Drawn again once filled: the rows can be scrolled to.
+        EXPECT_TRUE(GetWindowLongA(List(RecvPage()), GWL_STYLE) & WS_VSCROLL);
         m_sheet.reset();
     }
 }
