@@ -62,6 +62,7 @@ void CSortListCtrl::EnableHeaderDrag(int enable) { m_wndHeader.EnableDrag(enable
 void CSortListCtrl::PreSubclassWindow()
 {
     CListCtrl::PreSubclassWindow();
+    AttachRowStore();
     ApplyHighlightStyle();
     AttachHeader();
 }
@@ -82,6 +83,8 @@ void CSortListCtrl::OnColumnDropped(void* owner, int from, int to)
 
 int CSortListCtrl::WriteRow(const LVITEMA& item, bool replace, const char* const* cellTexts, int cells)
 {
+    if (m_pRows)
+        return WriteStoredRow(item, replace, cellTexts, cells);
     const LPARAM itemAddress = reinterpret_cast<LPARAM>(&item);
     int row = -1;
     if (replace)
@@ -99,10 +102,14 @@ int CSortListCtrl::WriteRow(const LVITEMA& item, bool replace, const char* const
 
 LRESULT CSortListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT stored = 0;
+    if (m_pRows && OnRowStoreMessage(message, wParam, lParam, &stored))
+        return stored;
     switch (message) {
     case WM_CREATE: {
         // A list created by this object has no header until the system made it.
         LRESULT result = Default();
+        AttachRowStore();
         ApplyHighlightStyle();
         AttachHeader();
         return result;
@@ -135,6 +142,8 @@ LRESULT CSortListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool CSortListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
+    if (message == WM_NOTIFY && m_pRows && lParam)
+        return OnRowStoreNotify(reinterpret_cast<NMHDR*>(lParam), result);
     if (message != WM_DRAWITEM || m_nHighlight == 0)
         return false;
     DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "controls/drag_header_ctrl.h"
+#include "controls/list_row_store.h"
 #include "framework/list_ctrl.h"
 
 class CSortListCtrl : public CListCtrl {
@@ -40,6 +41,8 @@ public:
     // with many thousand rows would otherwise pay this object's message handling per cell.
     // The row written, or -1.
     int WriteRow(const LVITEMA& item, bool replace, const char* const* cellTexts, int cells);
+    // The item data of a row, read without a message when the rows are kept here.
+    LPARAM RowData(int row) const;
 
     int m_nHighlight = 0;
     int m_bSortable = 0;
@@ -56,6 +59,15 @@ protected:
     virtual void DrawItem(const DRAWITEMSTRUCT* draw);
 
 private:
+    // A list with the owner-data style keeps its rows here (created with the window).
+    void AttachRowStore();
+    bool OnRowStoreMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool OnRowStoreNotify(NMHDR* header, LRESULT* result);
+    int WriteStoredRow(const LVITEMA& item, bool replace, const char* const* cellTexts, int cells);
+    BOOL SortStoredRows(PFNLVCOMPARE compare, LPARAM param);
+    int FindStoredRow(const NMLVFINDITEMA* find, bool wide);
+    // Tells the list view how many rows there are.
+    void SyncRowCount();
     void AttachHeader();
     void ApplyHighlightStyle();
     void SortItemsByColumn(int column, bool ascending);
@@ -65,4 +77,8 @@ private:
     void OnFocusChange(HWND other);
     void OnLButtonDown(POINT point);
     static void OnColumnDropped(void* owner, int from, int to);
+
+    std::unique_ptr<CListRowStore> m_pRows;
+    bool m_bRedrawOff = false;     // rows appended meanwhile are counted when it is on again
+    bool m_bCountPending = false;
 };

@@ -67,7 +67,7 @@ protected:
     int FirstSelectedRow() const;
     // The status the row's entry was listed with, wherever the Status column is now.
     std::string RowStatus(int row) const { return m_rows.RowStatus(row); }
-    DWORD RowJobId(int row) const { return static_cast<DWORD>(m_lstLog.GetItemData(row)); }
+    DWORD RowJobId(int row) const { return static_cast<DWORD>(m_lstLog.RowData(row)); }
     // Fetches an entry from the engine; tells the user when it cannot be found.
     bool FetchLogRecord(DWORD jobId, CEngineMemory<SEND_FAX>& record);
     // Asks the user to confirm the deletion of `count` entries, unless the settings say not

@@ -46,7 +46,7 @@ private:
         unsigned epoch;          // rows of older epochs are looked for in the list
         const std::string* status;
     };
-    DWORD JobIdOfRow(int row) const { return static_cast<DWORD>(m_list.GetItemData(row)); }
+    DWORD JobIdOfRow(int row) const { return static_cast<DWORD>(m_list.RowData(row)); }
     // Where the entry's row is now, after the deletions recorded since it was seen; -1 when
     // that is not known.
     int CurrentRow(const Entry& entry) const;

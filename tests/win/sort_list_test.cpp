@@ -40,6 +40,8 @@ const int kWidths[] = {80, 90, 60, 120};
 const int kFormats[] = {LVCFMT_LEFT, LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
 const std::vector<unsigned char> kLogTypes = {1, 3, 2, 1};
 const std::vector<Texts> kLogRows = {{"Complete", "d0", "9", "Ann"}, {"Error", "d1", "10", "Bob"}, {"Pending", "d2", "1", "Cy"}};
+// A list that keeps its items, and one whose rows the control keeps (the logs' lists).
+const DWORD kListKinds[] = {0, LVS_OWNERDATA};
 
 class SortListTest : public testing::Test {
 protected:
@@ -135,14 +137,15 @@ TEST_F(SortListTest, AClickSortsByTheColumnsTypeAndTheNextReverses)
         {{2}, 1, {"10", "9", "100"}, {"10", "100", "9"}},  // beyond the stored types: text
         {{1, 2, 7}, 0, {"10", "9", "100"}, {"10", "100", "9"}, true},
     };
+    for (DWORD style : kListKinds)
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.cells[1]);
+        SCOPED_TRACE(c.cells[1] + (style ? " rows kept by the control" : ""));
         std::vector<Texts> rows;
         for (const std::string& cell : c.cells) {
             rows.push_back(Texts(static_cast<size_t>(c.column) + 1, "x"));
             rows.back()[static_cast<size_t>(c.column)] = cell;
         }
-        Build(c.types, rows);
+        Build(c.types, rows, 2, style);
         if (c.refused) {
             Click(0);
             EXPECT_EQ(c.cells, Column(0));
@@ -157,6 +160,9 @@ TEST_F(SortListTest, AClickSortsByTheColumnsTypeAndTheNextReverses)
             EXPECT_EQ(expected, shown);
             for (int item = 0; item < m_list->GetItemCount(); ++item)
                 EXPECT_EQ(c.cells.at(static_cast<size_t>(m_list->GetItemData(item) - 100)), shown[static_cast<size_t>(item)]);
+            // The selection and the focus stay with their row.
+            EXPECT_EQ(1u, m_list->GetSelectedCount());
+            EXPECT_EQ(101, m_list->GetItemData(m_list->GetNextItem(-1, LVNI_SELECTED | LVNI_FOCUSED)));
         }
     }
 }
@@ -192,11 +198,13 @@ TEST_F(SortListTest, OnlyAHighlightingListIsOwnerDrawnAndUnknownHighlightsAreRef
         EXPECT_EQ(c.previous, m_list->SetHighlightType(c.type)) << c.type;
         EXPECT_EQ(c.ownerDrawn, (m_list->GetStyle() & LVS_OWNERDRAWFIXED) != 0) << c.type;
     }
-    m_list->SetHighlightType(2);
-    SetFocus(*m_list);
-    RECT row = {};
-    m_list->GetItemRect(1, &row, LVIR_BOUNDS);
-    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), ScreenPixel(*m_list, 350, (row.top + row.bottom) / 2));
+    for (DWORD style : kListKinds) {
+        Build({}, {{"a"}, {"b"}}, 2, style);
+        SetFocus(*m_list);
+        RECT row = {};
+        m_list->GetItemRect(1, &row, LVIR_BOUNDS);
+        EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), ScreenPixel(*m_list, 350, (row.top + row.bottom) / 2)) << style;
+    }
 }
 
 // A header dragged onto another column, or past the last, moves the column with its title,
@@ -212,9 +220,10 @@ TEST_F(SortListTest, ADraggedColumnMovesWithAllThatBelongsToIt)
         {2, 1, 10, {0, 2, 1, 3}}, {1, 4, 30, {0, 2, 3, 1}}, {0, 3, 5, {1, 2, 0, 3}}, {3, 0, 5, {3, 0, 1, 2}},
         {2, 2, 5, {0, 1, 2, 3}},  {1, 2, 5, {0, 1, 2, 3}},  {2, 0, 5, {0, 1, 2, 3}, true},
     };
+    for (DWORD style : kListKinds)
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.column) + " to " + std::to_string(c.boundary));
-        Build(kLogTypes, kLogRows);
+        SCOPED_TRACE(std::to_string(c.column) + " to " + std::to_string(c.boundary) + (style ? " rows kept" : ""));
+        Build(kLogTypes, kLogRows, 2, style);
         m_list->EnableHeaderDrag(c.dragOff ? 0 : 1);
         Drag(c.column, BoundaryX(c.boundary) + c.offset);
         for (size_t at = 0; at < 4; ++at) {
@@ -231,6 +240,46 @@ TEST_F(SortListTest, ADraggedColumnMovesWithAllThatBelongsToIt)
         const int pages = static_cast<int>(std::find(c.order.begin(), c.order.end(), 2u) - c.order.begin());
         Click(pages);
         EXPECT_EQ((Texts{"1", "9", "10"}), Column(pages));
+    }
+}
+
+// A list whose rows the control keeps answers as a list that keeps its items does: cells
+// read in either character set into short buffers, cells written, rows that are not there,
+// a first letter typed in the list.
+TEST_F(SortListTest, RowsAnswerAlikeWhoeverKeepsThem)
+{
+    for (DWORD style : kListKinds) {
+        SCOPED_TRACE(style ? "rows kept by the control" : "items kept by the list");
+        Build(kLogTypes, kLogRows, 2, style);
+        char narrow[16] = {};
+        LVITEMA cellA = {};
+        cellA.pszText = narrow;
+        cellA.cchTextMax = 16;
+        EXPECT_EQ(8, SendMessageA(*m_list, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&cellA)));
+        EXPECT_STREQ("Complete", narrow);
+        wchar_t wide[3] = {};
+        LVITEMW cellW = {};
+        cellW.iSubItem = 3;
+        cellW.pszText = wide;
+        cellW.cchTextMax = 3;
+        EXPECT_EQ(2, SendMessageW(*m_list, LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&cellW)));
+        EXPECT_STREQ(L"Bo", wide);
+        cellW.pszText = const_cast<wchar_t*>(L"Dee");
+        EXPECT_TRUE(SendMessageW(*m_list, LVM_SETITEMTEXTW, 2, reinterpret_cast<LPARAM>(&cellW)));
+        EXPECT_EQ("Dee", m_list->GetItemText(2, 3));
+        wchar_t status[16] = {};
+        LVITEMW item = {LVIF_TEXT | LVIF_PARAM, 2, 0, 0, 0, status, 16};
+        EXPECT_TRUE(SendMessageW(*m_list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        EXPECT_STREQ(L"Pending", status);
+        EXPECT_EQ(102, item.lParam);
+        item.iItem = 3;
+        EXPECT_FALSE(SendMessageW(*m_list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        EXPECT_FALSE(m_list->SetItemText(3, 0, "x"));
+        EXPECT_EQ(3, m_list->GetItemCount());
+
+        SetFocus(*m_list);
+        PostChars(*m_list, "p");
+        EXPECT_TRUE(PumpLikeModalLoop([&] { return m_list->GetNextItem(-1, LVNI_FOCUSED) == 2; }));
     }
 }
 
