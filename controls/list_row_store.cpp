@@ -13,10 +13,12 @@ void CListRowStore::CellBounds(const std::string& cells, int column, size_t* beg
 
 const char* CListRowStore::Text(int row, int column) const
 {
+    if (column < 0)
+        return "";
     const std::string& cells = m_rows[static_cast<size_t>(row)].cells;
     size_t begin = 0, end = 0;
     CellBounds(cells, column, &begin, &end);
-    return begin < cells.size() ? cells.c_str() + begin : "";
+    return cells.c_str() + begin;  // at the end: the empty text
 }
 
 void CListRowStore::SetText(int row, int column, const char* text)

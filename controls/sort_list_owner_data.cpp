@@ -151,7 +151,8 @@ bool CSortListCtrl::OnRowStoreMessage(UINT message, WPARAM wParam, LPARAM lParam
         ItemFields fields = FieldsOf(lParam, wide);
         const int row = textOnly ? static_cast<int>(wParam) : fields.item;
         const UINT mask = textOnly ? LVIF_TEXT : *fields.mask;
-        if (!rows.IsRow(row)) {
+        // A cell of a column the list does not have is refused, as the list view refuses it.
+        if (!rows.IsRow(row) || ((mask & LVIF_TEXT) && (fields.subItem < 0 || fields.subItem >= GetColumnCount()))) {
             *result = FALSE;
             return true;
         }

@@ -274,6 +274,8 @@ TEST_F(SortListTest, RowsAnswerAlikeWhoeverKeepsThem)
         EXPECT_EQ(102, item.lParam);
         item.iItem = 3;
         EXPECT_FALSE(SendMessageW(*m_list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        for (int column : {4, 1 << 30})  // no such column
+            EXPECT_FALSE(m_list->SetItemText(0, column, "x")) << column;
         EXPECT_FALSE(m_list->SetItemText(3, 0, "x"));
         EXPECT_EQ(3, m_list->GetItemCount());
 
