@@ -37,7 +37,7 @@ void CListRowStore::SetText(int row, int column, const char* text)
     cells.replace(begin, end - begin, text ? text : "");
 }
 
-int CListRowStore::Insert(int row, LPARAM data)
+int CListRowStore::Insert(int row, intptr_t data)
 {
     if (!IsRow(row))
         row = Count();

@@ -2,8 +2,7 @@
 // The rows of a list view with the owner-data style: the list view keeps only their number,
 // selection and focus; its owner keeps the item data and the cell texts here. A row's texts
 // sit in one string, each cell ended by a NUL, so a row of short texts costs one block.
-#include <windows.h>
-
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,12 +12,12 @@ public:
     bool IsRow(int row) const { return row >= 0 && row < Count(); }
     // Empty for a cell never written. Only for a row of the store.
     const char* Text(int row, int column) const;
-    LPARAM Data(int row) const { return m_rows[static_cast<size_t>(row)].data; }
+    intptr_t Data(int row) const { return m_rows[static_cast<size_t>(row)].data; }
 
     void SetText(int row, int column, const char* text);
-    void SetData(int row, LPARAM data) { m_rows[static_cast<size_t>(row)].data = data; }
+    void SetData(int row, intptr_t data) { m_rows[static_cast<size_t>(row)].data = data; }
     // A new empty row at `row`, or after the last row when `row` lies beyond; its index.
-    int Insert(int row, LPARAM data);
+    int Insert(int row, intptr_t data);
     void Erase(int row);
     void Clear() { m_rows.clear(); }
     // A column inserted at `column` gives every row an empty cell there; a deleted column
@@ -31,7 +30,7 @@ public:
 
 private:
     struct Row {
-        LPARAM data = 0;
+        intptr_t data = 0;  // the row's item data
         std::string cells;
     };
     // Where the cell starts in the row's texts, and its end; both at the end for a cell the
