@@ -19,6 +19,7 @@ struct SheetSeen {
     bool accept;
     int tab;
     bool ownerDisabled;
+    bool quit;  // the application quits instead
 };
 SheetSeen* t_seen = nullptr;
 HWND t_sheet = nullptr;
@@ -28,6 +29,8 @@ void CALLBACK LookWhenRunning(HWND, UINT, UINT_PTR timer, DWORD)
     KillTimer(nullptr, timer);
     t_seen->tab = TabCtrl_GetCurSel(reinterpret_cast<HWND>(SendMessageA(t_sheet, PSM_GETTABCONTROL, 0, 0)));
     t_seen->ownerDisabled = !IsWindowEnabled(t_seen->owner);
+    if (t_seen->quit)
+        return PostQuitMessage(3);
     PostMessageA(t_sheet, PSM_SETCURSEL, kSetupPageModem, 0);
     PostMessageA(t_sheet, PSM_PRESSBUTTON, t_seen->accept ? PSBTN_OK : PSBTN_CANCEL, 0);
 }
@@ -55,18 +58,20 @@ TEST_F(SetupExportsTest, EachEntryPointRunsTheSheetOnItsPageWithTheHostsEngine)
         const char* name;
         int page;
         bool accept;
+        bool quit = false;
     } entries[] = {
         {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxGeneralSetup, 8), 0, true},
         {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxModemSetup, 8), 2, true},
         {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxHeaderSetup, 8), 3, true},
         {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogSetup, 8), 4, true},
         {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxGeneralSetup, 8), 0, false},
+        {FAXDLL_EXPORT_NAME(FaxDLL_OnFaxLogSetup, 8), 4, false, true},
     };
     for (const auto& entry : entries) {
         auto setup = reinterpret_cast<PFN_FaxDLL_OnFaxSetup>(reinterpret_cast<void*>(GetProcAddress(module, entry.name)));
         ASSERT_NE(nullptr, setup) << entry.name;
         FaxSetConfig(m_engine, "AutoReceive", "ON");
-        SheetSeen seen = {m_host.hWnd, entry.accept, -1, false};
+        SheetSeen seen = {m_host.hWnd, entry.accept, -1, false, entry.quit};
         OnNextActivation act(&LookSoon, &seen);
         setup(&m_host, m_engine);
         EXPECT_EQ(entry.page, seen.tab) << entry.name;
@@ -74,6 +79,9 @@ TEST_F(SetupExportsTest, EachEntryPointRunsTheSheetOnItsPageWithTheHostsEngine)
         EXPECT_TRUE(IsWindowEnabled(m_host.hWnd)) << entry.name;
         // Accepted on the modem page, the page tells the engine its answering mode.
         EXPECT_EQ(entry.accept ? "OFF" : "ON", EngineConfig("AutoReceive")) << entry.name;
+        // A quit ends the sheet, and is passed on for the host's own message loop.
+        MSG quit = {};
+        EXPECT_EQ(entry.quit, PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 3);
     }
     FreeLibrary(module);
 }
