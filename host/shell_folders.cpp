@@ -75,7 +75,7 @@ BOOL CreateDirectoryPath(const char* path)
         return 0;
     std::string whole = path;
     for (size_t position = 0; position <= whole.size(); ++position) {
-        bool atSeparator = position < whole.size() && whole[position] == '\\';
+        bool atSeparator = whole[position] == '\\';  // the end reads as the terminating NUL
         bool atEnd = position == whole.size();
         if (!atSeparator && !atEnd)
             continue;

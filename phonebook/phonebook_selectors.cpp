@@ -53,10 +53,8 @@ const PHONEBOOK_ID* EntryIdOfRow(const CListCtrl& list, int row)
 
 void ClearBookCombo(CComboBox& combo)
 {
-    for (int line = 0; line < combo.GetCount(); ++line) {
+    for (int line = 0; line < combo.GetCount(); ++line)
         delete BookIdOfLine(combo, line);
-        combo.SetItemData(line, 0);
-    }
     combo.ResetContent();
 }
 

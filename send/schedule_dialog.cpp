@@ -94,7 +94,6 @@ bool CDSchedule::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     }
     if (message != WM_VSCROLL || LOWORD(wParam) != SB_ENDSCROLL)
         return false;
-    RestoreSpinSelection();
     // Some spin controls select their buddy's whole text after telling the end of the spin;
     // the field is selected again once that is done.
     PostMessageA(m_hWnd, kRestoreSpinSelection, 0, 0);

@@ -2,6 +2,9 @@
 // resolution of a readable document is 110 dots per inch or less.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "send/fax_resolution.h"
@@ -41,6 +44,17 @@ TEST(FaxResolutionTest, VerticalResolutionDecidesFineOrStandard)
                        {3850, 35, 0},  {3885, 35, 1},  {98, 0, 1}};  // integer division; zero: stays fine
     for (const Case& c : cases)
         EXPECT_EQ(c.resolution, Resolution(Document(c.numerator, c.denominator))) << c.numerator << "/" << c.denominator;
+
+    // A file is read through a window of 4,096 bytes: a value lying beyond it is read as well.
+    std::vector<uint8_t> far = Document(98, 1);
+    for (size_t i = 0; i < 3; ++i)
+        Put32(far, 18 + 12 * i, 5000);
+    Put32(far, 5000, 98);
+    Put32(far, 5004, 1);
+    const std::string path = testing::TempDir() + "far_resolution.fmf";
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(far.data()), static_cast<std::streamsize>(far.size()));
+    EXPECT_EQ(0, ReadFaxResolution(path.c_str()));
+    std::remove(path.c_str());
 }
 
 TEST(FaxResolutionTest, AnythingButAReadableEngineDocumentCountsAsFine)

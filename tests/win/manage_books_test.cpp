@@ -125,6 +125,7 @@ DialogStep Answer(const Step& step, const char* refused, HWND owner)
                     HWND edit = GetDlgItem(dialog, IDC_NEWBOOK_NAME);
                     expectShows(WindowText(GetDlgItem(dialog, IDC_NEWBOOK_PROMPT)));
                     EXPECT_EQ(refused ? refused : "", WindowText(edit));
+                    EXPECT_EQ(edit, GetFocus());  // also back on it after a refusal
                     SetWindowTextA(edit, step.typed);
                     PostClick(dialog, step.button);
                 }};
