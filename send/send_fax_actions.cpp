@@ -1,7 +1,5 @@
 // The Send Fax dialog's buttons beside the lists: the cover page, its preview by the host,
 // the schedule, adding a recipient to the phonebook, and the send options.
-#include <cstring>
-
 #include "framework/message_box.h"
 #include "framework/resources.h"
 #include "host/host_window.h"
@@ -17,9 +15,7 @@ namespace {
 template <size_t N>
 void CopyField(char (&field)[N], const std::string& text)
 {
-    size_t length = text.size() < N - 1 ? text.size() : N - 1;
-    std::memcpy(field, text.data(), length);
-    field[length] = '\0';
+    lstrcpynA(field, text.c_str(), static_cast<int>(N));
 }
 }  // namespace
 
