@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/data_exchange.h"
+#include "framework/modal_loop.h"
 #include "framework/module_state.h"
 #include "framework/win_app.h"
 
@@ -49,23 +50,7 @@ INT_PTR CDialog::RunModalLoop()
 {
     if (!(GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE))
         ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
-    MSG msg;
-    while (!m_bEndModal) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit for the host's loop
-            break;
-        }
-        if (got == -1)
-            break;
-        if (WalkPreTranslateTree(&msg))
-            continue;
-        HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (top && IsDialogMessageA(top, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    RunModalMessageLoop([this] { return m_bEndModal != 0; });
     return m_nModalResult;
 }
 

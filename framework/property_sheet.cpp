@@ -1,5 +1,6 @@
 #include "framework/property_sheet.h"
 
+#include "framework/modal_loop.h"
 #include "framework/module_state.h"
 #include "framework/win_app.h"
 
@@ -181,25 +182,7 @@ INT_PTR CPropertySheet::DoModal()
     }
     if (ownerWasEnabled)
         ::EnableWindow(owner, FALSE);
-    MSG msg;
-    while (!IsClosed()) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (got == -1)
-            break;
-        if (WalkPreTranslateTree(&msg))
-            continue;
-        if (PropSheet_IsDialogMessage(sheet, &msg))
-            continue;
-        HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (top && top != sheet && IsDialogMessageA(top, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    RunModalMessageLoop([this] { return IsClosed(); }, sheet);
     m_bModal = false;
     if (ownerWasEnabled)
         ::EnableWindow(owner, TRUE);
