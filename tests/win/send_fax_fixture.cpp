@@ -114,7 +114,7 @@ void SendFaxTest::SelectRows(int listId, const std::vector<int>& rows) const
 {
     ListView_SetItemState(Item(listId), -1, 0, LVIS_SELECTED);
     for (int row : rows)
-        ListView_SetItemState(Item(listId), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_SetItemState(Item(listId), row, LVIS_SELECTED, LVIS_SELECTED);  // the focus stays where it is
 }
 
 void SendFaxTest::TypeIntoCell(int row, int column, const std::string& text) const
