@@ -145,9 +145,14 @@ TEST_F(DialingRulesTest, WithoutAUsableLocationTheNumberIsDialedAsEntered)
 {
     ExpectDialed({{"(212) 555-1212", nullptr}, {"~9,555 1212", "9,555 1212"}});  // no location at all
     WriteExample(kDialingExamples[0]);
-    // A current ID that no location has.
+    // A current ID that no location has, and one that is not a number (the location numbered
+    // 0 is not it).
     WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", 3);
     ExpectDialed({{"(212) 555-1212", nullptr}});
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "ID", 0);
+    WriteRegistryString(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", "0");
+    ExpectDialed({{"(212) 555-1212", nullptr}});
+    WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "ID", 2);
     // A location whose country has no rules.
     WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocationsKey, "CurrentID", 2);
     WriteRegistryDword(HKEY_LOCAL_MACHINE, kLocation2.c_str(), "Country", kUnusedCountryId);

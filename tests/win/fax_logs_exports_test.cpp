@@ -86,11 +86,12 @@ TEST_F(FaxLogsExportsTest, RefreshAgesEntriesWhoseDaysHaveRunOutAsTheSettingsSay
 {
     // Now is 10 March 2025, 12:00. Without "Delete Sent Days", thirty days (the boundary to
     // the second is the age rule's own test); waiting jobs never age, nor does the receive
-    // log without days; impossible dates are kept.
+    // log without days (days that are not a number count as none); impossible dates are kept.
     WriteJobs({At(Job(1, FAXLOG_SENT), 2025, 2, 7, 12), At(Job(2, FAXLOG_SENT), 2025, 2, 9, 12),
                At(Job(3, FAXLOG_FAILED), 2024, 12, 31, 23, 59, 59), At(Job(4, FAXLOG_WAITING), 2020, 1, 1),
                At(Job(5, FAXLOG_RECEIVED), 2020, 1, 1), At(Job(6, FAXLOG_SENT), 2024, 2, 30),
                At(Job(7, FAXLOG_SENT), 2024, 13, 1), At(Job(8, FAXLOG_SENT), 2099, 1, 1)});
+    WriteSettingText(kDeleteRecvDays, "1");
     Refresh();
     EXPECT_EQ((std::vector<DWORD>{2, 4, 5, 6, 7, 8}), Remaining({1, 2, 3, 4, 5, 6, 7, 8}));
     WriteSettingNumber(kDeleteSentDays, 0);
