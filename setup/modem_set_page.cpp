@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "RWFaxDlg.h"
@@ -63,9 +64,7 @@ BOOL CDModemSet::OnInitDialog()
         EnableDlgItem(IDC_MODEM_FORWARDLIST, false);
     }
 
-    m_nSpeakerVolume = ReadSettingNumber(kSpeakerVolume, 1);
-    if (m_nSpeakerVolume > kMaxSpeakerVolume)
-        m_nSpeakerVolume = kMaxSpeakerVolume;
+    m_nSpeakerVolume = std::min(ReadSettingNumber(kSpeakerVolume, 1), kMaxSpeakerVolume);
     SendDlgItemMessage(IDC_MODEM_VOLUME, TBM_SETRANGE, FALSE, MAKELPARAM(0, kMaxSpeakerVolume));
     SendDlgItemMessage(IDC_MODEM_VOLUME, TBM_SETTICFREQ, 1);
     SendDlgItemMessage(IDC_MODEM_VOLUME, TBM_SETPOS, TRUE, static_cast<LPARAM>(m_nSpeakerVolume));

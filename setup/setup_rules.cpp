@@ -1,5 +1,6 @@
 #include "setup/setup_rules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 
@@ -72,12 +73,7 @@ unsigned StepSpinValue(const std::string& text, int delta, unsigned maximum)
     }
     if (negative)
         value = -value;
-    value -= delta;
-    if (value < 0)
-        return 0;
-    if (value > static_cast<long long>(maximum))
-        return maximum;
-    return static_cast<unsigned>(value);
+    return static_cast<unsigned>(std::clamp<long long>(value - delta, 0, maximum));
 }
 
 uint32_t PortNumberFromText(const std::string& portText)

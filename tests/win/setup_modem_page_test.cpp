@@ -182,4 +182,9 @@ TEST_F(ModemPageTest, SpeakerOffDisablesOnUntilConnected)
         EXPECT_TRUE(AcceptSheet().empty());
         EXPECT_EQ(c.written, StoredNumber(kSpeakerVolume)) << c.stored;
     }
+    WriteSettingNumber(kSpeakerVolume, 2);
+    Open(kSetupPageModem, m_engine);
+    Click(IDC_MODEM_ONUNTIL);
+    EXPECT_TRUE(AcceptSheet().empty());
+    EXPECT_EQ(0u, StoredNumber(kOnUntilConnected));
 }
