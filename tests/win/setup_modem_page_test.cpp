@@ -117,6 +117,7 @@ TEST_F(ModemPageTest, AnsweringModesExcludeEachOtherAndASwitchOffIsPending)
     WriteSettingNumber(kAutoReceive, 1);
     Open(kSetupPageModem, m_engine);  // no stored port: nothing to answer with
     EXPECT_EQ("off off off ", Answering());
+    EXPECT_EQ(0, ComboSelection(IDC_MODEM_LIST));  // no stored modem: the first is offered
     EXPECT_TRUE(ComboTexts(IDC_MODEM_FORWARDLIST).empty());
     CloseWithCancel();
 
