@@ -112,9 +112,3 @@ TEST_F(RecipientListTest, EndingAnEditStoresTheTextUpToTheColumnsLimitAndAsksThe
     EXPECT_EQ("Bob Baker", m_list.GetItemText(2, 0));
     EXPECT_EQ("rule buttons rule buttons rule buttons rule buttons ", m_host.m_asked);
 }
-
-TEST_F(RecipientListTest, TheSystemsOwnLabelEditorNeverOpens)
-{
-    EXPECT_EQ(0, SendMessageA(m_list, LVM_EDITLABELA, 1, 0));
-    EXPECT_EQ(nullptr, Editor());
-}

@@ -211,6 +211,8 @@ TEST_F(SendFaxFlowTest, AFreshDialogShowsOnlyTheTypingRowAndNothingCanBeSentYet)
     EXPECT_EQ((std::vector<std::string>{kTyping}), Rows());
     EXPECT_EQ("0000011", EnabledOf({IDOK, IDC_SENDFAX_REMOVE, IDC_SENDFAX_ADDTOBOOK, IDC_SENDFAX_SCHEDULE,
                                     IDC_SENDFAX_ADD, IDC_SENDFAX_ADDALL, IDCANCEL}));
+    // Cells are edited by the list's own editor: the system's label editor never opens.
+    EXPECT_EQ(0, SendMessageA(Item(IDC_SENDFAX_SENDLIST), LVM_EDITLABELA, 0, 0));
     // The first book is shown; the cover pages are offered in their order, without a cover.
     EXPECT_EQ((std::vector<std::string>{"Customers", "Suppliers"}), ComboTexts(IDC_SENDFAX_BOOKS));
     EXPECT_EQ((std::vector<std::string>{"Ann Archer", "Bob Baker", "Cleo Cole"}), EntryNames());
