@@ -82,7 +82,7 @@ TEST_F(SpinFieldTest, TimeOrDateFieldUnderTheCaretIsStepped)
         {"HH:mm:ss", "23:75:00", 0, 2, 1, nullptr, 0, 0},  // the hour would step, the minute is no minute
         {"dd/MM/yyyy", "01/03/2024", 1, 1, -1, "31/03/2024", 0, 2},
         {"yyyy.MM.dd", "2024.12.15", 0, 4, 1, "2025.12.15", 0, 4},
-        {"yyyy.MM.dd", "2024.03.15", 5, 7, 1, "2024.04.15", 5, 7},  // the month of a year-first date
+        {"yyyy.MM.dd", "2024.03.15", 5, 5, 1, "2024.04.15", 5, 7},  // the month of a year-first date, from its start
         {"dd.MM.yyyy", "7.3.002025", 0, 1, 1, "08.03.2025", 0, 2},  // rewritten in full
         {"dd/MM/yyyy", "31/12/9999", 6, 10, 1, nullptr, 0, 0},  // no year after 9999
         {"dd/MM/yyyy", "15/13/2024", 0, 2, 1, nullptr, 0, 0},   // no thirteenth month
