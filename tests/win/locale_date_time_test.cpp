@@ -195,6 +195,8 @@ TEST_F(ScheduleDialogTest, TheSpinsStepTheFieldUnderTheCaretAndKeepItSelected)
                               SetControlText(dialog, IDC_SCHED_TIME, "10:59:58");
                               SendDlgItemMessageA(dialog, IDC_SCHED_TIME, EM_SETSEL, 4, 4);  // in the minutes
                               seen.push_back(PressSpin(dialog, IDC_SCHED_TIMESPIN, IDC_SCHED_TIME, true));
+                              SendDlgItemMessageA(dialog, IDC_SCHED_TIME, EM_SETSEL, 1, 1);  // in the hour
+                              seen.push_back(PressSpin(dialog, IDC_SCHED_TIMESPIN, IDC_SCHED_TIME, true));
                               SetControlText(dialog, IDC_SCHED_DATE, "31/12/2024");
                               SendDlgItemMessageA(dialog, IDC_SCHED_DATE, EM_SETSEL, 1, 1);  // in the day
                               for (bool up : {true, true, false})
@@ -205,7 +207,7 @@ TEST_F(ScheduleDialogTest, TheSpinsStepTheFieldUnderTheCaretAndKeepItSelected)
     EXPECT_EQ(IDCANCEL, m_dialog.DoModal());
     // The minute wraps without carrying into the hour; the upper arrow counts up. The day
     // wraps within its month without changing the month.
-    EXPECT_EQ((std::vector<std::string>{"10:00:58 [3,5)", "01/12/2024 [0,2)", "02/12/2024 [0,2)", "01/12/2024 [0,2)",
-                                        "10:00:58"}),
+    EXPECT_EQ((std::vector<std::string>{"10:00:58 [3,5)", "11:00:58 [0,2)", "01/12/2024 [0,2)", "02/12/2024 [0,2)",
+                                        "01/12/2024 [0,2)", "11:00:58"}),
               seen);
 }
