@@ -37,6 +37,8 @@ TEST(TimeTextTest, TextsAreReadInTheLocalesMode)
         TimeFields time;
         EXPECT_EQ(c[2], ParseTimeFields(c[1], locale, &time) ? Show(time) : "-") << c[1];
     }
+    TimeFields time;
+    EXPECT_FALSE(ParseTimeFields(nullptr, TimeLocale(), &time));  // no text at all
 }
 
 TEST(TimeTextTest, SteppingWrapsEachFieldOnItsOwn)
