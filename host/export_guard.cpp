@@ -8,11 +8,9 @@ bool Missing(const char* exportName, const void* argument, const char* what)
     return true;
 }
 
-bool MissingEngine(const char* exportName, unsigned long hFaxEngine)
+void NoteMissingEngine(const char* exportName, unsigned long hFaxEngine)
 {
-    if (hFaxEngine)
-        return false;
-    // Handle 0 is passed on: every engine call refuses it, and the windows say so as usual.
-    FaxTrace("%s - no engine handle.\n", exportName);
-    return true;
+    // The windows say what the engine refuses as usual.
+    if (!hFaxEngine)
+        FaxTrace("%s - no engine handle.\n", exportName);
 }

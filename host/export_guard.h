@@ -24,4 +24,5 @@ Result GuardExport(const char* exportName, Result failed, Body body) noexcept
 // Trace line for an argument an export goes without: "FaxDLL_OnFaxLogs - no host window.\n".
 // Returns true when the argument was missing, so a call site reads `if (Missing(...))`.
 bool Missing(const char* exportName, const void* argument, const char* what);
-bool MissingEngine(const char* exportName, unsigned long hFaxEngine);
+// The engine handle 0 is passed on (every engine call refuses it); only the trace line notes it.
+void NoteMissingEngine(const char* exportName, unsigned long hFaxEngine);

@@ -28,7 +28,7 @@ int WINAPI FaxDLL_OnSendFax(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine, const ch
         if (Missing(self, pszDocument, "document"))
             return static_cast<int>(IDCANCEL);
         Missing(self, pHostWnd, "host window");
-        MissingEngine(self, hFaxEngine);
+        NoteMissingEngine(self, hFaxEngine);
         return RunSendFaxDialog(pHostWnd, hFaxEngine, pszDocument);
     });
 }
@@ -41,7 +41,7 @@ void WINAPI FaxDLL_ShowFaxStatus(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine, SEN
         // Without a record the window shows empty fields, as for a job not yet known.
         Missing(self, pJob, "job record");
         Missing(self, pHostWnd, "host window");
-        MissingEngine(self, hFaxEngine);
+        NoteMissingEngine(self, hFaxEngine);
         g_FaxStatus.ShowForJob(HostWindowHandle(pHostWnd), hFaxEngine, pJob);
         return 0;
     });
@@ -120,7 +120,7 @@ void WINAPI FaxDLL_OnRefreshLogs(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
     GuardExport(self, 0, [&] {
         // Without a host window the documents are still deleted; nobody is told.
         Missing(self, pHostWnd, "host window");
-        MissingEngine(self, hFaxEngine);
+        NoteMissingEngine(self, hFaxEngine);
         RefreshFaxLogs(pHostWnd, hFaxEngine);
         return 0;
     });
@@ -132,7 +132,7 @@ void WINAPI FaxDLL_OnFaxLogs(FAXHOSTWND* pHostWnd, FAXENGINE hFaxEngine)
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     GuardExport(self, 0, [&] {
         Missing(self, pHostWnd, "host window");
-        MissingEngine(self, hFaxEngine);
+        NoteMissingEngine(self, hFaxEngine);
         RunFaxLogsSheet(pHostWnd, hFaxEngine);
         return 0;
     });
@@ -164,7 +164,7 @@ void RunSetup(const char* exportName, FAXHOSTWND* pHostWnd, UINT startPage, FAXE
 {
     GuardExport(exportName, 0, [&] {
         Missing(exportName, pHostWnd, "host window");
-        MissingEngine(exportName, hFaxEngine);
+        NoteMissingEngine(exportName, hFaxEngine);
         RunFaxSetupSheet(pHostWnd, startPage, hFaxEngine);
         return 0;
     });
