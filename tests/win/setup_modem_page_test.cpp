@@ -170,7 +170,8 @@ TEST_F(ModemPageTest, SpeakerOffDisablesOnUntilConnected)
         UINT key;
         bool onUntilEnabled;
         DWORD written;
-    } cases[] = {{0xDEAD, 1, 0, true, 1}, {0, 0, VK_RIGHT, true, 1}, {77, 3, 0, true, 3}, {2, 2, VK_HOME, false, 0}};
+    } cases[] = {{0xDEAD, 1, 0, true, 1}, {0, 0, 0, false, 0},           {0, 0, VK_RIGHT, true, 1},
+                 {77, 3, 0, true, 3},     {2, 2, VK_HOME, false, 0}};
     for (const auto& c : cases) {
         if (c.stored != 0xDEAD)
             WriteSettingNumber(kSpeakerVolume, c.stored);
