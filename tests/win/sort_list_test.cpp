@@ -243,6 +243,35 @@ TEST_F(SortListTest, ADraggedColumnMovesWithAllThatBelongsToIt)
     }
 }
 
+// State images are check boxes: drawn left of the row's icon, a left click on one turns
+// image 1 into 2 and back.
+TEST_F(SortListTest, AClickOnAStateImageTogglesIt)
+{
+    Build({}, {{"a"}, {"b"}});
+    HIMAGELIST states = ImageList_Create(16, 16, ILC_COLOR24, 2, 0);
+    for (COLORREF colour : {RGB(255, 0, 0), RGB(0, 255, 0)}) {
+        HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        HBRUSH brush = CreateSolidBrush(colour);
+        RECT all = {0, 0, 16, 16};
+        FillRect(dc, &all, brush);
+        SelectObject(dc, old);
+        ImageList_Add(states, bitmap, nullptr);
+        DeleteObject(brush), DeleteObject(bitmap), DeleteDC(dc), ReleaseDC(nullptr, screen);
+    }
+    m_list->SetImageList(states, LVSIL_STATE);
+    m_list->SetItemState(0, INDEXTOSTATEIMAGEMASK(1), LVIS_STATEIMAGEMASK);
+    RECT icon = {};
+    m_list->GetItemRect(0, &icon, LVIR_ICON);
+    const POINT box = {icon.left - 8, (icon.top + icon.bottom) / 2};
+    for (COLORREF shown : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(255, 0, 0)}) {
+        EXPECT_EQ(shown, ScreenPixel(*m_list, box.x, box.y));
+        SendMessageA(*m_list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(box.x, box.y));
+        SendMessageA(*m_list, WM_LBUTTONUP, 0, MAKELPARAM(box.x, box.y));
+    }
+}
+
 // A list whose rows the control keeps answers as a list that keeps its items does: cells
 // read in either character set into short buffers, cells written, rows that are not there,
 // a first letter typed in the list.
