@@ -51,6 +51,7 @@ TEST_F(SendLogPageTest, HoldReleaseAndRescheduleResubmitTheJobKeepingItsDayAndIt
     const std::string document = Document("A1.fmf");
     ASSERT_TRUE(WriteFileBytes(document, "FF*\0document"));
     HWND page = PageWith({Job(3, FAXLOG_WAITING, "Ann Archer", document)});
+    g_bNotifyOnCompletion = 1;  // a job the engine takes back is no failure to report
     // Cancelled, the job stays; confirmed, it goes and comes back as a new one: held a year
     // ahead with the marker (also when held already), released to its day, sent now.
     const struct {
