@@ -133,6 +133,7 @@ TEST_F(LogPageCasesTest, TheReceivePageGoesByEachRowsStatusWhereverTheStatusColu
         if (statusColumn == 0) {
             EXPECT_EQ((std::vector<std::string>{"Receiving", day, time, "1", "Coming", "", "555 0103"}), Rows(page)[3]);
             EXPECT_EQ((std::vector<std::string>{"1", "2", "1", "1"}), Column(page, 3));
+            EXPECT_EQ(std::vector<std::string>(4, time), Column(page, 2));
         }
         // Forward, Delete
         ExpectButtons(page, {{{}, "00"}, {{0}, "11"}, {{0, 1}, "01"}, {{0, 2}, "01"}, {{3}, "00"}, {{1, 3}, "00"}},
