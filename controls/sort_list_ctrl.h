@@ -68,6 +68,8 @@ private:
     int FindStoredRow(const NMLVFINDITEMA* find, bool wide);
     // Tells the list view how many rows there are.
     void SyncRowCount();
+    // Sets a row's state in the list view itself (-1: every row).
+    void SetRowState(int row, UINT state, UINT mask);
     void AttachHeader();
     void ApplyHighlightStyle();
     void SortItemsByColumn(int column, bool ascending);

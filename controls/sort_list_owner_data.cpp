@@ -54,6 +54,16 @@ ItemFields FieldsOf(LPARAM address, bool wide)
 
 bool IsWideTextAddress(const void* text) { return text && text != LPSTR_TEXTCALLBACKW; }
 
+// A wide text in the ANSI code page the rows are kept in.
+std::string NarrowText(const wchar_t* text)
+{
+    const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(std::max(length, 1)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], length, nullptr, nullptr);
+    narrow.resize(strlen(narrow.c_str()));
+    return narrow;
+}
+
 }  // namespace
 
 void CSortListCtrl::AttachRowStore()
@@ -69,6 +79,14 @@ LPARAM CSortListCtrl::RowData(int row) const
     return m_pRows->IsRow(row) ? m_pRows->Data(row) : 0;
 }
 
+void CSortListCtrl::SetRowState(int row, UINT state, UINT mask)
+{
+    LVITEMA item = {};
+    item.state = state;
+    item.stateMask = mask;
+    DefWindowProc(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
 void CSortListCtrl::SyncRowCount()
 {
     m_bCountPending = false;
@@ -81,12 +99,8 @@ int CSortListCtrl::WriteStoredRow(const LVITEMA& item, bool replace, const char*
     if (replace) {
         if (!m_pRows->IsRow(row))
             return -1;
-        if (item.mask & LVIF_STATE) {
-            LVITEMA state = {};
-            state.state = item.state;
-            state.stateMask = item.stateMask;
-            DefWindowProc(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-        }
+        if (item.mask & LVIF_STATE)
+            SetRowState(row, item.state, item.stateMask);
     } else {
         row = m_pRows->Insert(row, 0);
     }
@@ -158,11 +172,7 @@ bool CSortListCtrl::OnRowStoreMessage(UINT message, WPARAM wParam, LPARAM lParam
         }
         if ((mask & LVIF_TEXT) && fields.text != LPSTR_TEXTCALLBACKA) {
             if (wide && IsWideTextAddress(fields.text)) {
-                const auto* text = static_cast<const wchar_t*>(fields.text);
-                int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-                std::string narrow(static_cast<size_t>(std::max(length, 1)), '\0');
-                WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], length, nullptr, nullptr);
-                rows.SetText(row, fields.subItem, narrow.c_str());
+                rows.SetText(row, fields.subItem, NarrowText(static_cast<const wchar_t*>(fields.text)).c_str());
             } else {
                 rows.SetText(row, fields.subItem, static_cast<const char*>(fields.text));
             }
@@ -171,10 +181,7 @@ bool CSortListCtrl::OnRowStoreMessage(UINT message, WPARAM wParam, LPARAM lParam
             rows.SetData(row, *fields.data);
         if (!textOnly && (mask & LVIF_STATE)) {
             const auto* item = reinterpret_cast<const LVITEMA*>(lParam);  // the same fields in both forms
-            LVITEMA state = {};
-            state.state = item->state;
-            state.stateMask = item->stateMask;
-            DefWindowProc(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+            SetRowState(row, item->state, item->stateMask);
         }
         DefWindowProc(LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
         *result = TRUE;
@@ -195,10 +202,7 @@ bool CSortListCtrl::OnRowStoreMessage(UINT message, WPARAM wParam, LPARAM lParam
         item.lParam = *fields.data;
         std::string narrow;
         if (wide && (item.mask & LVIF_TEXT) && IsWideTextAddress(fields.text)) {
-            const auto* text = static_cast<const wchar_t*>(fields.text);
-            int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-            narrow.assign(static_cast<size_t>(std::max(length, 1)), '\0');
-            WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], length, nullptr, nullptr);
+            narrow = NarrowText(static_cast<const wchar_t*>(fields.text));
             item.pszText = &narrow[0];
         } else if (item.mask & LVIF_TEXT) {
             item.pszText = fields.text == LPSTR_TEXTCALLBACKA ? nullptr : static_cast<char*>(fields.text);
@@ -267,16 +271,13 @@ BOOL CSortListCtrl::SortStoredRows(PFNLVCOMPARE compare, LPARAM param)
                      [&](int a, int b) { return compare(rows.Data(a), rows.Data(b), param) < 0; });
     rows.Reorder(order);
 
-    LVITEMA clear = {};
-    clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    DefWindowProc(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     for (int row = 0; row < count; ++row) {
         const int from = order[static_cast<size_t>(row)];
-        LVITEMA state = {};
-        state.state = (selected[static_cast<size_t>(from)] ? LVIS_SELECTED : 0) | (from == focused ? LVIS_FOCUSED : 0);
-        state.stateMask = state.state;
-        if (state.state)
-            DefWindowProc(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+        const UINT state =
+            (selected[static_cast<size_t>(from)] ? LVIS_SELECTED : 0) | (from == focused ? LVIS_FOCUSED : 0);
+        if (state)
+            SetRowState(row, state, state);
     }
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     return TRUE;
@@ -313,16 +314,8 @@ int CSortListCtrl::FindStoredRow(const NMLVFINDITEMA* find, bool wide)
     // Typing in the list goes to the next row whose first column starts with the letters.
     if (!(find->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find->lvfi.psz)
         return -1;
-    std::string wanted;
-    if (wide) {
-        const auto* text = reinterpret_cast<const wchar_t*>(find->lvfi.psz);
-        int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-        wanted.assign(static_cast<size_t>(std::max(length, 1)), '\0');
-        WideCharToMultiByte(CP_ACP, 0, text, -1, &wanted[0], length, nullptr, nullptr);
-        wanted.resize(strlen(wanted.c_str()));
-    } else {
-        wanted = find->lvfi.psz;
-    }
+    const std::string wanted =
+        wide ? NarrowText(reinterpret_cast<const wchar_t*>(find->lvfi.psz)) : std::string(find->lvfi.psz);
     const int count = m_pRows->Count();
     const bool partial = (find->lvfi.flags & LVFI_PARTIAL) != 0;
     const int start = find->iStart >= 0 && find->iStart < count ? find->iStart : 0;
